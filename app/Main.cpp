@@ -1,0 +1,255 @@
+#include "app/Main.h"
+
+#include "app/Statistic.h"
+#include "exercises/Rabatt.h"
+#include "framework/Vorlage.h"
+#include "framework/share2.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+#include "utils/utils.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+TForm2* Form2 = nullptr;
+
+namespace {
+
+constexpr int OuterWidth = 800;
+constexpr int OuterHeight = 102;
+
+const char* const TabTexts[11] = {"Schätzen",   "Rabatt",  "Diagramm",     "Flächen",
+                                  "Steigung",   "Würfeln", "Zinsrechnung", "Wachstum",
+                                  "Geldanlage", "Pauken",  "Börse"};
+
+} // namespace
+
+TfmVorlage* TForm2::ExerciseWindow(int tabIndex) {
+    switch (tabIndex) {
+    case 1:
+        return fmRabatt;
+    default:
+        return nullptr;
+    }
+}
+
+QRect TForm2::ExerciseBounds(const QRect& mainOuter) {
+    return QRect(mainOuter.left(), mainOuter.top() + mainOuter.height(), mainOuter.width(),
+                 570 - mainOuter.height());
+}
+
+TForm2::TForm2(QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Prozentrechnung"));
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    outer->setMenuBar(MainMenu1);
+    auto addItem = [this](QMenu* menu, const char* name, const QString& text,
+                          const QKeySequence& key, void (TForm2::*handler)()) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcut(key);
+        // The strip's shortcuts also work while the exercise window has the focus.
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        connect(a, &QAction::triggered, this,
+                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+        return a;
+    };
+    Datei1 = MainMenu1->addMenu(QStringLiteral("&Datei"));
+    Datei1->setObjectName(QStringLiteral("Datei1"));
+    Beenden1 = addItem(Datei1, "Beenden1", QStringLiteral("&Beenden"),
+                       QKeySequence(Qt::ALT | Qt::Key_F4), &TForm2::Beenden1Click);
+    Tools1 = MainMenu1->addMenu(QStringLiteral("&Tools"));
+    Tools1->setObjectName(QStringLiteral("Tools1"));
+    Rechner1 = addItem(Tools1, "Rechner1", QStringLiteral("&Rechner"), QKeySequence(Qt::Key_F5),
+                       &TForm2::Rechner1Click);
+    Statistik1 = addItem(Tools1, "Statistik1", QStringLiteral("&Statistik"),
+                         QKeySequence(Qt::Key_F6), &TForm2::Statistik1Click);
+    info1 = MainMenu1->addMenu(QStringLiteral("&Hilfe"));
+    info1->setObjectName(QStringLiteral("info1"));
+    Info2 = addItem(info1, "Info2", QStringLiteral("&Info"), QKeySequence(), &TForm2::Info2Click);
+
+    m_client = new QWidget(this);
+    outer->addWidget(m_client);
+    auto* align = new TAlignLayout(m_client);
+
+    Panel1 = MakeChild<TPanel>(m_client, "Panel1", 0, 0, 792, 33);
+    Panel1->setBevels(TBevel::Raised, TBevel::Lowered);
+    align->addAligned(Panel1, TAlign::Top);
+
+    SpeedButton1 = MakeChild<TSpeedButton>(Panel1, "SpeedButton1", 4, 3, 120, 26);
+    SpeedButton1->setText(QStringLiteral("Beenden Alt+F4"));
+    SpeedButton1->setGlyph(QStringLiteral(":/glyph-exit.svg"), 18, 18);
+    SpeedButton2 = MakeChild<TSpeedButton>(Panel1, "SpeedButton2", 126, 3, 120, 26);
+    SpeedButton2->setText(QStringLiteral("Rechner F5"));
+    SpeedButton2->setGlyph(QStringLiteral(":/glyph-calc.svg"), 16, 16);
+    SpeedButton3 = MakeChild<TSpeedButton>(Panel1, "SpeedButton3", 248, 3, 120, 26);
+    SpeedButton3->setText(QStringLiteral("Statistik F6"));
+    SpeedButton3->setGlyph(QStringLiteral(":/glyph-statistic.svg"), 32, 16, true);
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            [this] { RunHandler([this] { Beenden1Click(); }); });
+    connect(SpeedButton2, &QToolButton::clicked, this,
+            [this] { RunHandler([this] { SpeedButton2Click(); }); });
+    connect(SpeedButton3, &QToolButton::clicked, this,
+            [this] { RunHandler([this] { SpeedButton3Click(); }); });
+
+    Label1 = MakeChild<QLabel>(Panel1, "Label1", 580, 2, 53, 16, QStringLiteral("Versuche"));
+    Label2 = MakeChild<QLabel>(Panel1, "Label2", 580, 14, 35, 16, QStringLiteral("richtig"));
+    for (QProgressBar** bar : {&pbCount, &pbSuccess}) {
+        const bool count = bar == &pbCount;
+        *bar = MakeChild<QProgressBar>(Panel1, count ? "pbCount" : "pbSuccess", 636, count ? 4 : 20,
+                                       150, 9);
+        (*bar)->setRange(0, 20);
+        (*bar)->setValue(0);
+        (*bar)->setTextVisible(false);
+    }
+
+    TabControl1 = MakeChild<QTabBar>(m_client, "TabControl1", 0, 33, 792, 22);
+    QFont tabFont(QStringLiteral("Tahoma"));
+    tabFont.setPixelSize(11);
+    tabFont.setBold(true);
+    TabControl1->setFont(tabFont);
+    TabControl1->setDrawBase(true);
+    TabControl1->setExpanding(false);
+    TabControl1->setUsesScrollButtons(false);
+    for (int i = 0; i < 11; ++i) {
+        TabControl1->addTab(QString::fromUtf8(TabTexts[i]));
+        TabControl1->setTabTextColor(i, ToQColor(clr::Navy));
+    }
+    align->addAligned(TabControl1, TAlign::Top);
+    connect(TabControl1, &QTabBar::currentChanged, this,
+            [this] { RunHandler([this] { TabControl1Change(); }); });
+
+    SetOuterGeometry(this, QRect(338, 104, OuterWidth, OuterHeight));
+}
+
+TForm2::~TForm2() {
+    FormDestroy();
+}
+
+void TForm2::FormCreate() {
+    Random().randomize();
+    move(0, 0);
+    {
+        const QSignalBlocker block(TabControl1);
+        TabControl1->setCurrentIndex(0);
+    }
+    Shared = new TShared(pbCount, pbSuccess, TabControl1);
+    Shared->ShowStatistics = [] {
+        if (fmStatistic)
+            fmStatistic->exec();
+    };
+    CurrentExercise = ExerciseWindow(0);
+    CalcProcess.hProcess = InvalidProcessHandle;
+}
+
+void TForm2::FormShow() {
+    TabControl1Change();
+}
+
+void TForm2::TabControl1Change() {
+    if (CurrentExercise)
+        CurrentExercise->hide();
+    const int index = TabControl1->currentIndex();
+    // An index without an exercise window keeps the exercise that was shown.
+    if (index >= 0 && index <= 10) {
+        if (TfmVorlage* w = ExerciseWindow(index))
+            CurrentExercise = w;
+    }
+    if (!CurrentExercise)
+        return;
+    placeExercise();
+    CurrentExercise->NewTask();
+    CurrentExercise->show();
+}
+
+void TForm2::placeExercise() {
+    if (CurrentExercise)
+        SetOuterGeometry(CurrentExercise, ExerciseBounds(frameGeometry()));
+}
+
+void TForm2::Beenden1Click() {
+    close();
+}
+
+void TForm2::SpeedButton2Click() {
+    if (CalcProcess.hProcess != InvalidProcessHandle)
+        TerminateProcess(CalcProcess.hProcess, 0);
+    StartProgram(QStringLiteral("Calc.exe"), CalcProcess);
+}
+
+void TForm2::SpeedButton3Click() {
+    if (fmStatistic)
+        fmStatistic->exec();
+}
+
+void TForm2::Info2Click() {
+    // The info window is not part of this build yet.
+}
+
+void TForm2::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
+    // The described handler would hand keys on to no window at all before the
+    // first exercise is shown; without one there is nothing to do.
+    if (CurrentExercise)
+        CurrentExercise->FormKeyDown(key, shift);
+}
+
+void TForm2::FormDestroy() {
+    if (m_destroyed)
+        return;
+    m_destroyed = true;
+    if (CalcProcess.hProcess != InvalidProcessHandle)
+        TerminateProcess(CalcProcess.hProcess, 0);
+    delete Shared;
+    Shared = nullptr;
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        m_frameMargins = frameGeometry().size() - size();
+        RunHandler([this] { FormShow(); });
+    }
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+    RunHandler([&] { FormKeyDown(event->key(), event->modifiers()); });
+    QWidget::keyPressEvent(event);
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TForm2::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    followFrame();
+}
+
+void TForm2::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    followFrame();
+}
+
+void TForm2::followFrame() {
+    // A window manager adds its frame only after the window is shown; once the
+    // frame is known the strip is sized again so that its outer size stays put,
+    // and the exercise follows.
+    if (!isVisible())
+        return;
+    const QSize margins = frameGeometry().size() - size();
+    if (margins == m_frameMargins)
+        return;
+    m_frameMargins = margins;
+    SetOuterGeometry(this, QRect(frameGeometry().topLeft(), QSize(OuterWidth, OuterHeight)));
+    placeExercise();
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "platform/Process.h"
+#include "platform/Widgets.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTabBar>
+#include <QWidget>
+
+#include <array>
+
+class TfmVorlage;
+
+// The strip window at the top of the screen: menu, three flat buttons, the two
+// progress bars of the series and the tab strip of the exercises. The exercise
+// of the selected tab is shown directly below it.
+class TForm2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm2(QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    void FormCreate();
+    void FormShow();
+    void TabControl1Change();
+    void Beenden1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void Rechner1Click() { SpeedButton2Click(); }
+    void Statistik1Click() { SpeedButton3Click(); }
+    void Info2Click();
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void FormDestroy();
+
+    // The exercise window for a tab index, or none when that exercise is not there.
+    static TfmVorlage* ExerciseWindow(int tabIndex);
+
+    QMenuBar* MainMenu1;
+    QMenu* Datei1;
+    QAction* Beenden1;
+    QMenu* Tools1;
+    QAction* Rechner1;
+    QAction* Statistik1;
+    QMenu* info1;
+    QAction* Info2;
+
+    TPanel* Panel1;
+    TSpeedButton* SpeedButton1;
+    TSpeedButton* SpeedButton2;
+    TSpeedButton* SpeedButton3;
+    QLabel* Label1;
+    QLabel* Label2;
+    QProgressBar* pbCount;
+    QProgressBar* pbSuccess;
+    QTabBar* TabControl1;
+
+    TProcessInformation CalcProcess;
+    TfmVorlage* CurrentExercise = nullptr;
+
+    // Where the exercise window goes, from the main window's outer bounds.
+    static QRect ExerciseBounds(const QRect& mainOuter);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void placeExercise();
+    void followFrame();
+
+    QWidget* m_client;
+    QSize m_frameMargins;
+    bool m_destroyed = false;
+};
+
+extern TForm2* Form2;

@@ -1,0 +1,68 @@
+#include "platform/Application.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Exception.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QStyleFactory>
+#include <QWidget>
+
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv) {
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setUpFonts();
+    setApplicationName(ApplicationTitle());
+    setApplicationDisplayName(QString());
+}
+
+void TApplication::setUpFonts() {
+    static const char* const files[] = {"/usr/share/wine/fonts/tahoma.ttf",
+                                        "/usr/share/wine/fonts/tahomabd.ttf",
+                                        "/usr/share/wine/fonts/ms_sans_serif.ttf"};
+    bool tahoma = false;
+    for (const char* f : files) {
+        if (QFile::exists(QLatin1String(f)) &&
+            QFontDatabase::addApplicationFont(QLatin1String(f)) >= 0)
+            tahoma = true;
+    }
+    if (!tahoma)
+        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(13);
+    QApplication::setFont(font);
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        // A key press travels from the focused widget up to its window; the
+        // window's preview runs once, before the first delivery.
+        if (event->type() == QEvent::KeyPress && event != m_previewing &&
+            receiver->isWidgetType()) {
+            auto* form = dynamic_cast<TKeyPreviewForm*>(static_cast<QWidget*>(receiver)->window());
+            if (form && form->keyPreview()) {
+                QEvent* const outer = m_previewing;
+                m_previewing = event;
+                const auto* key = static_cast<QKeyEvent*>(event);
+                RunHandler([&] { form->FormKeyDown(key->key(), key->modifiers()); });
+                const bool result = QApplication::notify(receiver, event);
+                m_previewing = outer;
+                return result;
+            }
+        }
+        return QApplication::notify(receiver, event);
+    } catch (const Exception& e) {
+        // Our handlers run inside RunHandler; this only catches what slipped past.
+        m_previewing = nullptr;
+        ShowError(e.message());
+        return true;
+    }
+}
+
+bool JpegSupported() {
+    return QImageReader::supportedImageFormats().contains("jpeg");
+}

@@ -1,0 +1,186 @@
+#include "platform/Canvas.h"
+
+#include <QFontMetrics>
+
+QColor ToQColor(TColor c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+TColor FromQColor(const QColor& c) {
+    return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 |
+           static_cast<TColor>(c.blue()) << 16;
+}
+
+TFont::TFont() {
+    m_font = QFont(QStringLiteral("Tahoma"));
+    m_font.setPixelSize(13);
+}
+
+void TFont::setFont(const QFont& f) {
+    m_font = f;
+    changed();
+}
+
+void TFont::setColor(TColor c) {
+    if (m_color == c)
+        return;
+    m_color = c;
+    changed();
+}
+
+void TFont::setPixelSize(int px) {
+    m_font.setPixelSize(px);
+    changed();
+}
+
+void TFont::setBold(bool b) {
+    m_font.setBold(b);
+    changed();
+}
+
+TCanvas::TCanvas(QPainter& painter)
+    : m_painter(painter) {
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+QPen TCanvas::qPen() const {
+    if (Pen.style() == TPenStyle::Clear)
+        return QPen(Qt::NoPen);
+    QPen pen(ToQColor(Pen.color()));
+    if (Pen.width() <= 1) {
+        // A flat cap on a one-pixel aliased line leaves out the end pixel.
+        pen.setWidth(1);
+        pen.setCapStyle(Qt::FlatCap);
+    } else {
+        pen.setWidth(Pen.width());
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    }
+    switch (Pen.style()) {
+    case TPenStyle::Dash:
+        pen.setStyle(Qt::DashLine);
+        break;
+    case TPenStyle::Dot:
+        pen.setStyle(Qt::DotLine);
+        break;
+    case TPenStyle::DashDot:
+        pen.setStyle(Qt::DashDotLine);
+        break;
+    default:
+        break;
+    }
+    return pen;
+}
+
+void TCanvas::applyPen() {
+    m_painter.setPen(qPen());
+    switch (Pen.mode()) {
+    case TPenMode::Copy:
+        m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        break;
+    case TPenMode::Xor:
+        m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        break;
+    case TPenMode::Mask:
+        m_painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        break;
+    case TPenMode::Not:
+        m_painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        break;
+    }
+}
+
+void TCanvas::applyBrush() {
+    if (Brush.style() == TBrushStyle::Clear)
+        m_painter.setBrush(Qt::NoBrush);
+    else
+        m_painter.setBrush(ToQColor(Brush.color()));
+}
+
+void TCanvas::LineTo(int x, int y) {
+    applyPen();
+    if (QPoint(x, y) != m_penPos)
+        m_painter.drawLine(m_penPos, QPoint(x, y));
+    m_penPos = QPoint(x, y);
+}
+
+void TCanvas::Polyline(const QPoint* points, int count) {
+    if (count < 2)
+        return;
+    MoveTo(points[0].x(), points[0].y());
+    for (int i = 1; i < count; ++i)
+        LineTo(points[i].x(), points[i].y());
+}
+
+void TCanvas::Polygon(const QPoint* points, int count) {
+    applyPen();
+    applyBrush();
+    m_painter.drawPolygon(points, count);
+}
+
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+    applyPen();
+    applyBrush();
+    if (Pen.style() == TPenStyle::Clear) {
+        // Without outline the fill covers one row and column less.
+        if (Brush.style() != TBrushStyle::Clear && x2 - x1 > 1 && y2 - y1 > 1)
+            m_painter.fillRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), ToQColor(Brush.color()));
+        return;
+    }
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    m_painter.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+    applyPen();
+    applyBrush();
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    m_painter.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
+    applyPen();
+    applyBrush();
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    m_painter.drawRoundedRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), w / 2.0, h / 2.0);
+}
+
+void TCanvas::FillRect(const QRect& r) {
+    if (Brush.style() == TBrushStyle::Clear)
+        return;
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.fillRect(r, ToQColor(Brush.color()));
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.setFont(Font.font());
+    const QFontMetrics fm(Font.font());
+    if (!m_transparentText && Brush.style() != TBrushStyle::Clear)
+        m_painter.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()),
+                           ToQColor(Brush.color()));
+    m_painter.setPen(ToQColor(Font.color()));
+    m_painter.drawText(QPoint(x, y + fm.ascent()), text);
+}
+
+int TCanvas::TextWidth(const QString& text) const {
+    return QFontMetrics(Font.font()).horizontalAdvance(text);
+}
+
+int TCanvas::TextHeight(const QString&) const {
+    return QFontMetrics(Font.font()).height();
+}
+
+void TCanvas::Draw(int x, int y, const QImage& image) {
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.drawImage(QPoint(x, y), image);
+}
+
+void TCanvas::StretchDraw(const QRect& r, const QImage& image) {
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    m_painter.drawImage(r, image);
+}

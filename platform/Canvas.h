@@ -1,0 +1,157 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+
+#include <cstdint>
+#include <functional>
+
+// A colour as 0x00BBGGRR: red in the lowest byte.
+using TColor = uint32_t;
+
+namespace clr {
+constexpr TColor Black = 0x000000;
+constexpr TColor Maroon = 0x000080;
+constexpr TColor Green = 0x008000;
+constexpr TColor Navy = 0x800000;
+constexpr TColor Gray = 0x808080;
+constexpr TColor Silver = 0xC0C0C0;
+constexpr TColor Red = 0x0000FF;
+constexpr TColor Lime = 0x00FF00;
+constexpr TColor Yellow = 0x00FFFF;
+constexpr TColor Blue = 0xFF0000;
+constexpr TColor White = 0xFFFFFF;
+} // namespace clr
+
+QColor ToQColor(TColor c);
+TColor FromQColor(const QColor& c);
+
+enum class TPenStyle { Solid, Dash, Dot, DashDot, Clear };
+enum class TPenMode { Copy, Xor, Mask, Not };
+enum class TBrushStyle { Solid, Clear };
+
+// Pen, brush and font notify their owner through onChange whenever a property changes.
+class TPen {
+public:
+    TColor color() const { return m_color; }
+    int width() const { return m_width; }
+    TPenStyle style() const { return m_style; }
+    TPenMode mode() const { return m_mode; }
+    void setColor(TColor c) { set(m_color, c); }
+    void setWidth(int w) { set(m_width, w < 1 ? 1 : w); }
+    void setStyle(TPenStyle s) { set(m_style, s); }
+    void setMode(TPenMode m) { set(m_mode, m); }
+    std::function<void()> onChange;
+
+private:
+    template <class T> void set(T& field, T value) {
+        if (field == value)
+            return;
+        field = value;
+        if (onChange)
+            onChange();
+    }
+    TColor m_color = clr::Black;
+    int m_width = 1;
+    TPenStyle m_style = TPenStyle::Solid;
+    TPenMode m_mode = TPenMode::Copy;
+};
+
+class TBrush {
+public:
+    TColor color() const { return m_color; }
+    TBrushStyle style() const { return m_style; }
+    void setColor(TColor c) {
+        if (m_color == c)
+            return;
+        m_color = c;
+        changed();
+    }
+    void setStyle(TBrushStyle s) {
+        if (m_style == s)
+            return;
+        m_style = s;
+        changed();
+    }
+    std::function<void()> onChange;
+
+private:
+    void changed() {
+        if (onChange)
+            onChange();
+    }
+    TColor m_color = clr::White;
+    TBrushStyle m_style = TBrushStyle::Solid;
+};
+
+class TFont {
+public:
+    TFont();
+    const QFont& font() const { return m_font; }
+    TColor color() const { return m_color; }
+    void setFont(const QFont& f);
+    void setColor(TColor c);
+    void setPixelSize(int px);
+    void setBold(bool b);
+    std::function<void()> onChange;
+
+private:
+    void changed() {
+        if (onChange)
+            onChange();
+    }
+    QFont m_font;
+    TColor m_color = clr::Black;
+};
+
+// A painter wrapper with the classic canvas conventions: Rectangle, Ellipse and
+// RoundRect leave out the right and bottom edge of their box, LineTo leaves out
+// its end pixel, TextOut places the text cell's top-left corner. Painting is
+// aliased so that pixels are exact.
+class TCanvas {
+public:
+    explicit TCanvas(QPainter& painter);
+
+    TPen Pen;
+    TBrush Brush;
+    TFont Font;
+
+    QPainter& painter() { return m_painter; }
+
+    // Transparent text background (true) or filled with the brush colour.
+    void SetBkModeTransparent(bool transparent) { m_transparentText = transparent; }
+
+    QPoint PenPos() const { return m_penPos; }
+    void MoveTo(int x, int y) { m_penPos = QPoint(x, y); }
+    void LineTo(int x, int y);
+    void Polyline(const QPoint* points, int count);
+    void Polygon(const QPoint* points, int count);
+
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void Ellipse(int x1, int y1, int x2, int y2);
+    void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
+    // Fills x1..x2-1, y1..y2-1 with the brush, no outline.
+    void FillRect(const QRect& r);
+    void FillRect(int x1, int y1, int x2, int y2) {
+        FillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+    }
+
+    void TextOut(int x, int y, const QString& text);
+    int TextWidth(const QString& text) const;
+    int TextHeight(const QString& text) const;
+
+    void Draw(int x, int y, const QImage& image);
+    void StretchDraw(const QRect& r, const QImage& image);
+
+private:
+    void applyPen();
+    void applyBrush();
+    QPen qPen() const;
+
+    QPainter& m_painter;
+    QPoint m_penPos;
+    bool m_transparentText = false;
+};

@@ -1,0 +1,78 @@
+#include "platform/Dialogs.h"
+
+#include "platform/Exception.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace {
+
+MessageHook& hook() {
+    static MessageHook h;
+    return h;
+}
+
+void showBox(QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = box.frameGeometry();
+        frame.moveCenter(screen->geometry().center());
+        box.move(frame.topLeft());
+    }
+    box.exec();
+}
+
+} // namespace
+
+QString TitleFromFileName(const QString& fileName) {
+    QString name = QFileInfo(fileName).fileName();
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        name.truncate(dot);
+    if (name.isEmpty())
+        return name;
+    return name.left(1).toUpper() + name.mid(1).toLower();
+}
+
+QString ApplicationTitle() {
+    return TitleFromFileName(QCoreApplication::applicationFilePath());
+}
+
+void ShowMessage(const QString& text) {
+    if (hook()) {
+        hook()(MessageKind::Plain, text);
+        return;
+    }
+    showBox(QMessageBox::NoIcon, text);
+}
+
+QString ErrorText(const QString& text) {
+    if (text.endsWith(QLatin1Char('.')))
+        return text;
+    return text + QLatin1Char('.');
+}
+
+void ShowError(const QString& text) {
+    const QString shown = ErrorText(text);
+    if (hook()) {
+        hook()(MessageKind::Error, shown);
+        return;
+    }
+    showBox(QMessageBox::Critical, shown);
+}
+
+void RunHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const Exception& e) {
+        ShowError(e.message());
+    }
+}
+
+void SetMessageHook(MessageHook h) {
+    hook() = std::move(h);
+}

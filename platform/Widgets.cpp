@@ -1,0 +1,280 @@
+#include "platform/Widgets.h"
+
+#include "platform/Numbers.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QWidgetItem>
+
+TAlignLayout::TAlignLayout(QWidget* parent)
+    : QLayout(parent) {
+    setContentsMargins(0, 0, 0, 0);
+    setSpacing(0);
+}
+
+TAlignLayout::~TAlignLayout() {
+    for (auto& e : m_items)
+        delete e.item;
+}
+
+void TAlignLayout::addAligned(QWidget* w, TAlign align) {
+    addChildWidget(w);
+    m_items.push_back({new QWidgetItem(w), align});
+    invalidate();
+}
+
+void TAlignLayout::addItem(QLayoutItem* item) {
+    m_items.push_back({item, TAlign::Client});
+}
+
+QSize TAlignLayout::sizeHint() const {
+    return QSize(0, 0);
+}
+
+QLayoutItem* TAlignLayout::itemAt(int index) const {
+    if (index < 0 || index >= count())
+        return nullptr;
+    return m_items[static_cast<size_t>(index)].item;
+}
+
+QLayoutItem* TAlignLayout::takeAt(int index) {
+    if (index < 0 || index >= count())
+        return nullptr;
+    QLayoutItem* item = m_items[static_cast<size_t>(index)].item;
+    m_items.erase(m_items.begin() + index);
+    return item;
+}
+
+void TAlignLayout::setGeometry(const QRect& r) {
+    QLayout::setGeometry(r);
+    QRect rest = r;
+    // Top, then bottom, left, right and client, each in the order added.
+    for (TAlign pass : {TAlign::Top, TAlign::Bottom, TAlign::Left, TAlign::Right, TAlign::Client}) {
+        for (auto& e : m_items) {
+            if (e.align != pass)
+                continue;
+            QWidget* w = e.item->widget();
+            if (!w || w->isHidden())
+                continue;
+            const int h = w->height();
+            const int wd = w->width();
+            switch (pass) {
+            case TAlign::Top:
+                w->setGeometry(rest.left(), rest.top(), rest.width(), h);
+                rest.setTop(rest.top() + h);
+                break;
+            case TAlign::Bottom:
+                w->setGeometry(rest.left(), rest.bottom() + 1 - h, rest.width(), h);
+                rest.setBottom(rest.bottom() - h);
+                break;
+            case TAlign::Left:
+                w->setGeometry(rest.left(), rest.top(), wd, rest.height());
+                rest.setLeft(rest.left() + wd);
+                break;
+            case TAlign::Right:
+                w->setGeometry(rest.right() + 1 - wd, rest.top(), wd, rest.height());
+                rest.setRight(rest.right() - wd);
+                break;
+            case TAlign::Client:
+                w->setGeometry(rest);
+                break;
+            }
+        }
+    }
+}
+
+TPanel::TPanel(QWidget* parent)
+    : QWidget(parent)
+    , m_color(palette().color(QPalette::Window)) {}
+
+void TPanel::setBevels(TBevel outer, TBevel inner) {
+    m_outer = outer;
+    m_inner = inner;
+    update();
+}
+
+void TPanel::setColor(const QColor& c) {
+    m_color = c;
+    update();
+}
+
+void TPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), m_color);
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    QRect r = rect();
+    for (TBevel bevel : {m_outer, m_inner}) {
+        if (bevel == TBevel::None)
+            continue;
+        const QColor topLeft = bevel == TBevel::Raised ? light : dark;
+        const QColor bottomRight = bevel == TBevel::Raised ? dark : light;
+        p.setPen(topLeft);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(bottomRight);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        r.adjust(1, 1, -1, -1);
+    }
+}
+
+TSpeedButton::TSpeedButton(QWidget* parent)
+    : QToolButton(parent) {
+    setAutoRaise(true);
+    setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TSpeedButton::setGlyph(const QString& svgResource, int width, int height,
+                            bool hasDisabledImage) {
+    QSvgRenderer renderer(svgResource);
+    QImage strip(width, height, QImage::Format_ARGB32_Premultiplied);
+    strip.fill(Qt::transparent);
+    {
+        QPainter p(&strip);
+        renderer.render(&p);
+    }
+    QIcon icon;
+    if (hasDisabledImage) {
+        const int w = width / 2;
+        icon.addPixmap(QPixmap::fromImage(strip.copy(0, 0, w, height)), QIcon::Normal);
+        icon.addPixmap(QPixmap::fromImage(strip.copy(w, 0, w, height)), QIcon::Disabled);
+        setIconSize(QSize(w, height));
+    } else {
+        icon.addPixmap(QPixmap::fromImage(strip), QIcon::Normal);
+        setIconSize(QSize(width, height));
+    }
+    setIcon(icon);
+}
+
+TStaticText::TStaticText(QWidget* parent)
+    : QLabel(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void TStaticText::setColor(const QColor& c) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, c);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+TPaintBox::TPaintBox(QWidget* parent)
+    : QWidget(parent) {}
+
+void TPaintBox::paintEvent(QPaintEvent*) {
+    if (!OnPaint)
+        return;
+    QPainter p(this);
+    TCanvas canvas(p);
+    canvas.Font.setFont(font());
+    OnPaint(canvas);
+}
+
+TImage::TImage(QWidget* parent)
+    : QWidget(parent) {}
+
+TImage::~TImage() = default;
+
+void TImage::loadSvg(const QString& resource) {
+    m_svg = std::make_unique<QSvgRenderer>(resource);
+    m_svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    update();
+}
+
+void TImage::setImage(const QImage& image) {
+    m_image = image;
+    update();
+}
+
+void TImage::setStretch(bool stretch) {
+    m_stretch = stretch;
+    update();
+}
+
+void TImage::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (m_svg && m_svg->isValid()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        m_svg->render(&p, QRectF(rect()));
+    } else if (!m_image.isNull()) {
+        if (m_stretch)
+            p.drawImage(rect(), m_image);
+        else
+            p.drawImage(QPoint(0, 0), m_image);
+    }
+}
+
+TUpDown::TUpDown(QWidget* parent)
+    : QWidget(parent)
+    , m_up(new QToolButton(this))
+    , m_down(new QToolButton(this)) {
+    m_up->setArrowType(Qt::UpArrow);
+    m_down->setArrowType(Qt::DownArrow);
+    for (QToolButton* b : {m_up, m_down}) {
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
+}
+
+void TUpDown::setAssociate(QLineEdit* edit) {
+    if (m_edit)
+        m_edit->removeEventFilter(this);
+    m_edit = edit;
+    if (m_edit)
+        m_edit->installEventFilter(this);
+}
+
+void TUpDown::setRange(int min, int max) {
+    m_min = min;
+    m_max = max;
+    setPosition(m_position);
+}
+
+void TUpDown::setPosition(int p) {
+    m_position = std::clamp(p, m_min, m_max);
+}
+
+void TUpDown::step(int delta) {
+    // The field's text wins when it is a plain whole number; anything else
+    // keeps the last position.
+    if (m_edit) {
+        if (const auto typed = TryStrToInt(m_edit->text()))
+            setPosition(*typed);
+    }
+    const long long next = static_cast<long long>(m_position) + delta;
+    setPosition(static_cast<int>(std::clamp<long long>(next, m_min, m_max)));
+    if (m_edit)
+        m_edit->setText(QString::number(m_position));
+}
+
+bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_edit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            step(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TUpDown::resizeEvent(QResizeEvent*) {
+    const int h = height() / 2;
+    m_up->setGeometry(0, 0, width(), h);
+    m_down->setGeometry(0, h, width(), height() - h);
+}
+
+void SetOuterGeometry(QWidget* window, const QRect& outer) {
+    const QSize frame = window->frameGeometry().size() - window->size();
+    window->move(outer.topLeft());
+    window->resize(outer.size() - frame);
+}

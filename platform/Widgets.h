@@ -1,0 +1,152 @@
+#pragma once
+
+#include "platform/Canvas.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QLayout>
+#include <QToolButton>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QLineEdit;
+class QSvgRenderer;
+
+// Child alignment as the window layouts describe it: aligned children take the
+// whole width (top, bottom) or height (left, right) of what is left; the
+// others keep their fixed geometry.
+enum class TAlign { Top, Bottom, Left, Right, Client };
+
+class TAlignLayout : public QLayout {
+public:
+    explicit TAlignLayout(QWidget* parent);
+    ~TAlignLayout() override;
+
+    void addAligned(QWidget* w, TAlign align);
+
+    void addItem(QLayoutItem* item) override;
+    QSize sizeHint() const override;
+    QLayoutItem* itemAt(int index) const override;
+    QLayoutItem* takeAt(int index) override;
+    int count() const override { return static_cast<int>(m_items.size()); }
+    void setGeometry(const QRect& r) override;
+
+private:
+    struct Entry {
+        QLayoutItem* item;
+        TAlign align;
+    };
+    std::vector<Entry> m_items;
+};
+
+// Creates a child widget with the described object name and geometry.
+template <class W, class... Args>
+W* MakeChild(QWidget* parent, const char* name, int left, int top, int width, int height,
+             Args&&... args) {
+    auto* w = new W(std::forward<Args>(args)..., parent);
+    w->setObjectName(QLatin1String(name));
+    w->setGeometry(left, top, width, height);
+    return w;
+}
+
+enum class TBevel { None, Lowered, Raised };
+
+// A panel with an outer and an inner bevel, one pixel each.
+class TPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPanel(QWidget* parent = nullptr);
+    void setBevels(TBevel outer, TBevel inner);
+    void setColor(const QColor& c);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    TBevel m_outer = TBevel::Raised;
+    TBevel m_inner = TBevel::None;
+    QColor m_color;
+};
+
+// A flat button with a small picture beside its caption.
+class TSpeedButton : public QToolButton {
+    Q_OBJECT
+public:
+    explicit TSpeedButton(QWidget* parent = nullptr);
+    // An SVG glyph of the given size; a strip twice as wide holds the normal
+    // and the disabled image side by side.
+    void setGlyph(const QString& svgResource, int width, int height, bool hasDisabledImage = false);
+};
+
+// Static text with a sunken border.
+class TStaticText : public QLabel {
+    Q_OBJECT
+public:
+    explicit TStaticText(QWidget* parent = nullptr);
+    void setColor(const QColor& c);
+};
+
+// A drawing surface without a background of its own: what lies below shows through.
+class TPaintBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPaintBox(QWidget* parent = nullptr);
+    std::function<void(TCanvas&)> OnPaint;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
+// A picture: an SVG stretched to the widget, or a raster image unscaled from
+// the top-left corner or stretched.
+class TImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit TImage(QWidget* parent = nullptr);
+    ~TImage() override;
+    void loadSvg(const QString& resource);
+    void setImage(const QImage& image);
+    void setStretch(bool stretch);
+    const QImage& image() const { return m_image; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    std::unique_ptr<QSvgRenderer> m_svg;
+    QImage m_image;
+    bool m_stretch = false;
+};
+
+// Spin buttons attached to an edit field. A step reads the field's text when it
+// holds plain digits, moves within [min, max] without wrapping, and writes the
+// new position back as plain digits. The field itself still takes any text.
+class TUpDown : public QWidget {
+    Q_OBJECT
+public:
+    explicit TUpDown(QWidget* parent = nullptr);
+    void setAssociate(QLineEdit* edit);
+    void setRange(int min, int max);
+    int position() const { return m_position; }
+    void setPosition(int p);
+    void step(int delta);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    QLineEdit* m_edit = nullptr;
+    QToolButton* m_up;
+    QToolButton* m_down;
+    int m_min = 0;
+    int m_max = 100;
+    int m_position = 0;
+};
+
+// Sets a top-level window's outer (frame) geometry.
+void SetOuterGeometry(QWidget* window, const QRect& outer);

@@ -1,0 +1,192 @@
+#include "TestMain.h"
+
+#include "platform/Dialogs.h"
+#include "platform/Exception.h"
+#include "platform/Numbers.h"
+#include "platform/Random.h"
+
+class TestNumbers : public QObject {
+    Q_OBJECT
+private slots:
+    void randomFirstDraws() {
+        // state := state * 134775813 + 1; draw = (state * n) >> 32
+        TRandom r(0);
+        QCOMPARE(r.next(100), 0u);          // state 1
+        QCOMPARE(r.next(100), 3u);          // state 134775814
+        QCOMPARE(r.next(100), 86u);         // state 3698175007
+        QCOMPARE(r.next(6), 1u);            // state 870078620
+        QCOMPARE(r.next(20), 5u);           // state 1172187917
+        QCOMPARE(r.next(1000000), 671654u); // state 2884733762
+        QCOMPARE(r.seed(), 2884733762u);
+    }
+
+    void randomFloatAndRange() {
+        TRandom r(12345);
+        QCOMPARE(r.nextFloat(), 1655067934.0L / 4294967296.0L);
+        QCOMPARE(r.seed(), 1655067934u);
+        TRandom a(777), b(777);
+        for (int i = 0; i < 1000; ++i) {
+            const int32_t v = a.range(5, 9);
+            QVERIFY(v >= 5 && v <= 9);
+            QCOMPARE(static_cast<uint32_t>(v - 5), b.next(5));
+        }
+    }
+
+    void roundEven_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<qint64>("expected");
+        QTest::addRow("12.5 down to even") << 12.5 << qint64(12);
+        QTest::addRow("37.5 up to even") << 37.5 << qint64(38);
+        QTest::addRow("0.5") << 0.5 << qint64(0);
+        QTest::addRow("1.5") << 1.5 << qint64(2);
+        QTest::addRow("-2.5") << -2.5 << qint64(-2);
+        QTest::addRow("2.4999") << 2.4999 << qint64(2);
+        QTest::addRow("2.5001") << 2.5001 << qint64(3);
+    }
+    void roundEven() {
+        QFETCH(double, x);
+        QFETCH(qint64, expected);
+        QCOMPARE(RoundEven(static_cast<Extended>(x)), expected);
+    }
+
+    void extendedRateRounding() {
+        // 3 of 8 successes: 37.5 -> 38; 1 of 8: 12.5 -> 12, formed in extended precision.
+        QCOMPARE(RoundEven(static_cast<Extended>(3) * 100 / 8), 38);
+        QCOMPARE(RoundEven(static_cast<Extended>(1) * 100 / 8), 12);
+    }
+
+    void strToInt_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("value");
+        QTest::addRow("plain") << "392" << true << 392;
+        QTest::addRow("leading blanks") << "   392" << true << 392;
+        QTest::addRow("plus") << "+7" << true << 7;
+        QTest::addRow("minus") << "-5" << true << -5;
+        QTest::addRow("blanks then sign") << "  -12" << true << -12;
+        QTest::addRow("leading zeros") << "007" << true << 7;
+        QTest::addRow("dollar hex") << "$1F" << true << 31;
+        QTest::addRow("x hex") << "x10" << true << 16;
+        QTest::addRow("X hex") << "Xff" << true << 255;
+        QTest::addRow("0x hex") << "0x7fffffff" << true << 2147483647;
+        QTest::addRow("negative hex") << "-$10" << true << -16;
+        QTest::addRow("max") << "2147483647" << true << 2147483647;
+        QTest::addRow("min") << "-2147483648" << true << int(-2147483647 - 1);
+        QTest::addRow("empty") << "" << false << 0;
+        QTest::addRow("only blanks") << "   " << false << 0;
+        QTest::addRow("only sign") << "-" << false << 0;
+        QTest::addRow("only dollar") << "$" << false << 0;
+        QTest::addRow("trailing blank") << "392 " << false << 0;
+        QTest::addRow("thousands separator") << "1.000" << false << 0;
+        QTest::addRow("decimal comma") << "12,5" << false << 0;
+        QTest::addRow("letters") << "abc" << false << 0;
+        QTest::addRow("hex digit in decimal") << "12a" << false << 0;
+        QTest::addRow("double sign") << "--5" << false << 0;
+        QTest::addRow("sign after blank inside") << "- 5" << false << 0;
+        QTest::addRow("tab is not a blank") << "\t5" << false << 0;
+        QTest::addRow("above max") << "2147483648" << false << 0;
+        QTest::addRow("below min") << "-2147483649" << false << 0;
+        QTest::addRow("hex above max") << "$80000000" << false << 0;
+        QTest::addRow("huge") << QString(500, QLatin1Char('9')) << false << 0;
+        QTest::addRow("arabic digits") << QString::fromUtf8("\u0663") << false << 0;
+        QTest::addRow("fullwidth digit") << QString::fromUtf8("\uFF15") << false << 0;
+    }
+    void strToInt() {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(int, value);
+        const auto v = TryStrToInt(text);
+        QCOMPARE(v.has_value(), ok);
+        if (ok) {
+            QCOMPARE(*v, value);
+            QCOMPARE(StrToInt(text), value);
+        } else {
+            try {
+                StrToInt(text);
+                QFAIL("no conversion error");
+            } catch (const EConvertError& e) {
+                QCOMPARE(e.message(),
+                         QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+            }
+        }
+    }
+
+    void strToFloat_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<double>("value");
+        QTest::addRow("whole") << "480" << true << 480.0;
+        QTest::addRow("comma") << "480,5" << true << 480.5;
+        QTest::addRow("comma zero") << "480,0" << true << 480.0;
+        QTest::addRow("leading comma") << ",5" << true << 0.5;
+        QTest::addRow("trailing comma") << "3," << true << 3.0;
+        QTest::addRow("negative") << "-2,25" << true << -2.25;
+        QTest::addRow("blanks around") << "  7,5  " << true << 7.5;
+        QTest::addRow("exponent") << "1,5E3" << true << 1500.0;
+        QTest::addRow("point") << "480.5" << false << 0.0;
+        QTest::addRow("empty") << "" << false << 0.0;
+        QTest::addRow("comma only") << "," << false << 0.0;
+        QTest::addRow("two commas") << "1,2,3" << false << 0.0;
+        QTest::addRow("letters") << "zwölf" << false << 0.0;
+        QTest::addRow("exponent without digits") << "1E" << false << 0.0;
+        QTest::addRow("overflow") << "1E99999" << false << 0.0;
+    }
+    void strToFloat() {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        QFETCH(double, value);
+        const auto v = TryStrToFloat(text);
+        QCOMPARE(v.has_value(), ok);
+        if (ok)
+            QCOMPARE(static_cast<double>(*v), value);
+        else
+            QVERIFY_THROWS_EXCEPTION(EConvertError, StrToFloat(text));
+    }
+
+    void floatToStr_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("whole") << 2.0 << "2";
+        QTest::addRow("half") << 2.5 << "2,5";
+        QTest::addRow("two places") << 123.45 << "123,45";
+        QTest::addRow("zero") << 0.0 << "0";
+        QTest::addRow("negative") << -0.75 << "-0,75";
+        QTest::addRow("small fixed") << 0.0001 << "0,0001";
+        QTest::addRow("smallest fixed") << 0.00001 << "0,00001";
+        QTest::addRow("tiny") << 0.000001 << "1E-6";
+        QTest::addRow("large fixed") << 123456789012345.0 << "123456789012345";
+        QTest::addRow("large") << 1e20 << "1E20";
+        QTest::addRow("15 digits") << 0.1 + 0.2 << "0,3";
+        QTest::addRow("third") << 1.0 / 3 << "0,333333333333333";
+    }
+    void floatToStr() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(FloatToStr(static_cast<Extended>(value)), text);
+    }
+
+    void title_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::addRow("program") << "/usr/bin/prozentrechnung"
+                                 << "Prozentrechnung";
+        QTest::addRow("upper") << "PROZENT.EXE"
+                               << "Prozent";
+        QTest::addRow("two dots") << "a.b.c"
+                                  << "A";
+    }
+    void title() {
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        QCOMPARE(TitleFromFileName(file), title);
+    }
+
+    void errorTextGetsFullStop() {
+        QCOMPARE(ErrorText("'x' ist kein gültiger Integerwert"),
+                 "'x' ist kein gültiger Integerwert.");
+        QCOMPARE(ErrorText("Schon da."), "Schon da.");
+    }
+};
+
+TRAINER_TEST_MAIN(TestNumbers)
+#include "test_numbers.moc"
