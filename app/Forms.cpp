@@ -5,7 +5,8 @@
 #include "exercises/Rabatt.h"
 #include "framework/Vorlage.h"
 
-void CreateForms(TForms& forms) {
+void CreateForms(TForms& forms)
+{
     forms.Create(Form2);
     forms.Create(fmVorlage);
     forms.Create(fmRabatt);

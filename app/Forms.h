@@ -8,13 +8,15 @@
 // Owns the program's windows: created once, in order, destroyed in reverse.
 class TForms {
 public:
-    ~TForms() {
+    ~TForms()
+    {
         while (!m_windows.empty())
             m_windows.pop_back();
     }
 
     // Creates the window, sets its program-wide reference, then runs its FormCreate.
-    template <class T> T* Create(T*& reference) {
+    template <class T> T* Create(T*& reference)
+    {
         auto window = std::make_unique<T>();
         reference = window.get();
         m_windows.push_back(std::move(window));

@@ -26,7 +26,8 @@ const char* const TabTexts[11] = {"Sch√§tzen",   "Rabatt",  "Diagramm",     "Fl√
 
 } // namespace
 
-TfmVorlage* TForm2::ExerciseWindow(int tabIndex) {
+TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
+{
     switch (tabIndex) {
     case 1:
         return fmRabatt;
@@ -35,13 +36,15 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex) {
     }
 }
 
-QRect TForm2::ExerciseBounds(const QRect& mainOuter) {
+QRect TForm2::ExerciseBounds(const QRect& mainOuter)
+{
     return QRect(mainOuter.left(), mainOuter.top() + mainOuter.height(), mainOuter.width(),
                  570 - mainOuter.height());
 }
 
 TForm2::TForm2(QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+    : QWidget(parent, Qt::Window)
+{
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Prozentrechnung"));
 
@@ -113,17 +116,15 @@ TForm2::TForm2(QWidget* parent)
     }
 
     TabControl1 = MakeChild<QTabBar>(m_client, "TabControl1", 0, 33, 792, 22);
-    QFont tabFont(QStringLiteral("Tahoma"));
-    tabFont.setPixelSize(11);
-    tabFont.setBold(true);
-    TabControl1->setFont(tabFont);
+    // Tahoma 11 px bold in navy; narrow padding keeps all eleven tabs in one row.
+    TabControl1->setStyleSheet(
+        QStringLiteral("QTabBar { font: bold 11px \"Tahoma\"; }"
+                       "QTabBar::tab { color: #000080; padding: 3px 6px; }"));
     TabControl1->setDrawBase(true);
     TabControl1->setExpanding(false);
     TabControl1->setUsesScrollButtons(false);
-    for (int i = 0; i < 11; ++i) {
-        TabControl1->addTab(QString::fromUtf8(TabTexts[i]));
-        TabControl1->setTabTextColor(i, ToQColor(clr::Navy));
-    }
+    for (const char* text : TabTexts)
+        TabControl1->addTab(QString::fromUtf8(text));
     align->addAligned(TabControl1, TAlign::Top);
     connect(TabControl1, &QTabBar::currentChanged, this,
             [this] { RunHandler([this] { TabControl1Change(); }); });
@@ -131,11 +132,13 @@ TForm2::TForm2(QWidget* parent)
     SetOuterGeometry(this, QRect(338, 104, OuterWidth, OuterHeight));
 }
 
-TForm2::~TForm2() {
+TForm2::~TForm2()
+{
     FormDestroy();
 }
 
-void TForm2::FormCreate() {
+void TForm2::FormCreate()
+{
     Random().randomize();
     move(0, 0);
     {
@@ -151,11 +154,13 @@ void TForm2::FormCreate() {
     CalcProcess.hProcess = InvalidProcessHandle;
 }
 
-void TForm2::FormShow() {
+void TForm2::FormShow()
+{
     TabControl1Change();
 }
 
-void TForm2::TabControl1Change() {
+void TForm2::TabControl1Change()
+{
     if (CurrentExercise)
         CurrentExercise->hide();
     const int index = TabControl1->currentIndex();
@@ -171,38 +176,45 @@ void TForm2::TabControl1Change() {
     CurrentExercise->show();
 }
 
-void TForm2::placeExercise() {
+void TForm2::placeExercise()
+{
     if (CurrentExercise)
         SetOuterGeometry(CurrentExercise, ExerciseBounds(frameGeometry()));
 }
 
-void TForm2::Beenden1Click() {
+void TForm2::Beenden1Click()
+{
     close();
 }
 
-void TForm2::SpeedButton2Click() {
+void TForm2::SpeedButton2Click()
+{
     if (CalcProcess.hProcess != InvalidProcessHandle)
         TerminateProcess(CalcProcess.hProcess, 0);
     StartProgram(QStringLiteral("Calc.exe"), CalcProcess);
 }
 
-void TForm2::SpeedButton3Click() {
+void TForm2::SpeedButton3Click()
+{
     if (fmStatistic)
         fmStatistic->exec();
 }
 
-void TForm2::Info2Click() {
+void TForm2::Info2Click()
+{
     // The info window is not part of this build yet.
 }
 
-void TForm2::FormKeyDown(int key, Qt::KeyboardModifiers shift) {
+void TForm2::FormKeyDown(int key, Qt::KeyboardModifiers shift)
+{
     // The described handler would hand keys on to no window at all before the
     // first exercise is shown; without one there is nothing to do.
     if (CurrentExercise)
         CurrentExercise->FormKeyDown(key, shift);
 }
 
-void TForm2::FormDestroy() {
+void TForm2::FormDestroy()
+{
     if (m_destroyed)
         return;
     m_destroyed = true;
@@ -212,7 +224,8 @@ void TForm2::FormDestroy() {
     Shared = nullptr;
 }
 
-void TForm2::showEvent(QShowEvent* event) {
+void TForm2::showEvent(QShowEvent* event)
+{
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
         m_frameMargins = frameGeometry().size() - size();
@@ -220,27 +233,32 @@ void TForm2::showEvent(QShowEvent* event) {
     }
 }
 
-void TForm2::keyPressEvent(QKeyEvent* event) {
+void TForm2::keyPressEvent(QKeyEvent* event)
+{
     RunHandler([&] { FormKeyDown(event->key(), event->modifiers()); });
     QWidget::keyPressEvent(event);
 }
 
-void TForm2::closeEvent(QCloseEvent* event) {
+void TForm2::closeEvent(QCloseEvent* event)
+{
     event->accept();
     QCoreApplication::quit();
 }
 
-void TForm2::moveEvent(QMoveEvent* event) {
+void TForm2::moveEvent(QMoveEvent* event)
+{
     QWidget::moveEvent(event);
     followFrame();
 }
 
-void TForm2::resizeEvent(QResizeEvent* event) {
+void TForm2::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     followFrame();
 }
 
-void TForm2::followFrame() {
+void TForm2::followFrame()
+{
     // A window manager adds its frame only after the window is shown; once the
     // frame is known the strip is sized again so that its outer size stays put,
     // and the exercise follows.

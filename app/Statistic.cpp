@@ -12,7 +12,8 @@
 
 TfmStatistic* fmStatistic = nullptr;
 
-StatisticData StatisticData::from(const TShared& shared) {
+StatisticData StatisticData::from(const TShared& shared)
+{
     StatisticData d;
     d.attempts = shared.Attempts();
     d.successes = shared.Successes();
@@ -24,14 +25,16 @@ StatisticData StatisticData::from(const TShared& shared) {
     return d;
 }
 
-QString SuccessRateText(int attempts, int successes) {
+QString SuccessRateText(int attempts, int successes)
+{
     if (attempts == 0)
         return QStringLiteral("Es wurden noch keine Aufgaben gerechnet");
     const auto q = RoundEven(static_cast<Extended>(successes) * 100 / attempts);
     return QStringLiteral("Die Erfolgsquote beträgt %1%").arg(q);
 }
 
-void PaintStatistic(TCanvas& canvas, int width, int height, const StatisticData& data) {
+void PaintStatistic(TCanvas& canvas, int width, int height, const StatisticData& data)
+{
     const int rows = static_cast<int>(data.names.size());
     if (rows <= 0 || data.seriesLength <= 0)
         return;
@@ -67,7 +70,8 @@ void PaintStatistic(TCanvas& canvas, int width, int height, const StatisticData&
 }
 
 TfmStatistic::TfmStatistic(QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent)
+{
     setObjectName(QStringLiteral("fmStatistic"));
     setWindowTitle(QStringLiteral("Statistik"));
     setModal(true);
@@ -94,12 +98,14 @@ TfmStatistic::TfmStatistic(QWidget* parent)
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TfmStatistic::FormShow() {
+void TfmStatistic::FormShow()
+{
     StaticText1->setText(Shared ? SuccessRateText(Shared->Attempts(), Shared->Successes())
                                 : SuccessRateText(0, 0));
 }
 
-void TfmStatistic::showEvent(QShowEvent* event) {
+void TfmStatistic::showEvent(QShowEvent* event)
+{
     if (!event->spontaneous()) {
         FormShow();
         // Centred on the desktop by its outer frame.

@@ -5,7 +5,8 @@
 
 #include <cstdio>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     TApplication app(argc, argv);
     InitResources();
     if (!JpegSupported())

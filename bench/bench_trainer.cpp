@@ -15,7 +15,8 @@
 
 #include <benchmark/benchmark.h>
 
-static void BM_CreateAllWindows(benchmark::State& state) {
+static void BM_CreateAllWindows(benchmark::State& state)
+{
     for (auto _ : state) {
         TForms forms;
         CreateForms(forms);
@@ -24,14 +25,16 @@ static void BM_CreateAllWindows(benchmark::State& state) {
 }
 BENCHMARK(BM_CreateAllWindows)->Unit(benchmark::kMillisecond);
 
-static void BM_StrToInt(benchmark::State& state) {
+static void BM_StrToInt(benchmark::State& state)
+{
     const QString text = QStringLiteral("   -2147483648");
     for (auto _ : state)
         benchmark::DoNotOptimize(TryStrToInt(text));
 }
 BENCHMARK(BM_StrToInt);
 
-static void BM_RabattNewTaskAndCheck(benchmark::State& state) {
+static void BM_RabattNewTaskAndCheck(benchmark::State& state)
+{
     TForms forms;
     CreateForms(forms);
     for (auto _ : state) {
@@ -41,7 +44,8 @@ static void BM_RabattNewTaskAndCheck(benchmark::State& state) {
 }
 BENCHMARK(BM_RabattNewTaskAndCheck)->Unit(benchmark::kMicrosecond);
 
-static void BM_PaintStatisticFullSeries(benchmark::State& state) {
+static void BM_PaintStatisticFullSeries(benchmark::State& state)
+{
     StatisticData data;
     data.attempts = 20;
     data.successes = 10;
@@ -60,7 +64,8 @@ static void BM_PaintStatisticFullSeries(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintStatisticFullSeries)->Unit(benchmark::kMicrosecond);
 
-static void BM_WindowPaint(benchmark::State& state) {
+static void BM_WindowPaint(benchmark::State& state)
+{
     TForms forms;
     CreateForms(forms);
     fmRabatt->resize(800, 468);
@@ -70,7 +75,8 @@ static void BM_WindowPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_WindowPaint)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     TApplication app(argc, argv);
     InitResources();

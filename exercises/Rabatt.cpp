@@ -11,7 +11,8 @@ TfmRabatt* fmRabatt = nullptr;
 
 namespace rabatt {
 
-Task MakeTask(TRandom& random) {
+Task MakeTask(TRandom& random)
+{
     Task t;
     t.price = 800 + 100 * random.range(0, 19);
     t.discount1 = 5 + 5 * random.range(0, 5);
@@ -19,7 +20,8 @@ Task MakeTask(TRandom& random) {
     return t;
 }
 
-QString TaskText(const Task& task) {
+QString TaskText(const Task& task)
+{
     return QStringLiteral("Ein Computerverkäufer verlangt für seinen PC %1 €.\n\r"
                           "Da die Preise schnell fallen, muss er nach einer Woche\n\r"
                           "%2 % Rabatt geben. Auf einigen Computern bleibt er\n\r"
@@ -30,7 +32,8 @@ QString TaskText(const Task& task) {
         .arg(task.discount2);
 }
 
-int32_t ExpectedPrice(const Task& task) {
+int32_t ExpectedPrice(const Task& task)
+{
     const int64_t q =
         static_cast<int64_t>(task.price) * (100 - task.discount1) * (100 - task.discount2);
     int64_t quotient = q / 10000;
@@ -40,19 +43,22 @@ int32_t ExpectedPrice(const Task& task) {
     return static_cast<int32_t>(quotient);
 }
 
-bool IsRight(const Task& task, int32_t answer) {
+bool IsRight(const Task& task, int32_t answer)
+{
     const int64_t diff = static_cast<int64_t>(answer) - ExpectedPrice(task);
     return diff >= -1 && diff <= 1;
 }
 
-QString CorrectionText(int32_t expected) {
+QString CorrectionText(int32_t expected)
+{
     return QStringLiteral("Der aktuelle Preis ist %1 € !").arg(expected);
 }
 
 } // namespace rabatt
 
 TfmRabatt::TfmRabatt(QWidget* parent)
-    : TfmVorlage(parent) {
+    : TfmVorlage(parent)
+{
     setObjectName(QStringLiteral("fmRabatt"));
     setWindowTitle(QStringLiteral("Rabatt"));
 
@@ -79,7 +85,8 @@ TfmRabatt::TfmRabatt(QWidget* parent)
     setClientSize(792, 469);
 }
 
-void TfmRabatt::FormCreate() {
+void TfmRabatt::FormCreate()
+{
     TfmVorlage::FormCreate();
     SetTips({QStringLiteral("Prozentwert = Prozentsatz · Grundwert"),
              QStringLiteral("Die aktuelle Preis ist der Grundwert"),
@@ -90,11 +97,13 @@ void TfmRabatt::FormCreate() {
     NewTask();
 }
 
-rabatt::Task TfmRabatt::task() const {
+rabatt::Task TfmRabatt::task() const
+{
     return {TaskValues[0], TaskValues[1], TaskValues[2]};
 }
 
-void TfmRabatt::NewTask() {
+void TfmRabatt::NewTask()
+{
     const rabatt::Task t = rabatt::MakeTask(Random());
     TaskValues[0] = t.price;
     TaskValues[1] = t.discount1;
@@ -105,7 +114,8 @@ void TfmRabatt::NewTask() {
     sbCheckIt->setEnabled(true);
 }
 
-void TfmRabatt::CheckAnswer() {
+void TfmRabatt::CheckAnswer()
+{
     const rabatt::Task t = task();
     const int32_t expected = rabatt::ExpectedPrice(t);
     const int32_t answer = StrToInt(Edit1->text());

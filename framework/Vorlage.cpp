@@ -8,7 +8,8 @@ TfmVorlage* fmVorlage = nullptr;
 
 TfmVorlage::TfmVorlage(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
-    , m_layout(new TAlignLayout(this)) {
+    , m_layout(new TAlignLayout(this))
+{
     setObjectName(QStringLiteral("fmVorlage"));
     setWindowTitle(QStringLiteral("Vorfahr"));
     setAutoFillBackground(true);
@@ -40,20 +41,24 @@ TfmVorlage::TfmVorlage(QWidget* parent)
     setClientSize(792, 445);
 }
 
-void TfmVorlage::setClientSize(int width, int height) {
+void TfmVorlage::setClientSize(int width, int height)
+{
     resize(width, height);
     m_layout->setGeometry(QRect(0, 0, width, height));
 }
 
-void TfmVorlage::FormCreate() {
+void TfmVorlage::FormCreate()
+{
     TipIndex = 0;
 }
 
-void TfmVorlage::NewTask() {
+void TfmVorlage::NewTask()
+{
     // The template has no task of its own; only exercises are asked for one.
 }
 
-void TfmVorlage::ShowTip() {
+void TfmVorlage::ShowTip()
+{
     if (Tips.isEmpty()) {
         ShowMessage(QStringLiteral("1 Prozent ist 1/100"));
         return;
@@ -65,15 +70,18 @@ void TfmVorlage::ShowTip() {
     ShowMessage(Tips[TipIndex]);
 }
 
-void TfmVorlage::CheckAnswer() {
+void TfmVorlage::CheckAnswer()
+{
     sbCheckIt->setEnabled(false);
 }
 
-void TfmVorlage::SetTips(const QStringList& tips) {
+void TfmVorlage::SetTips(const QStringList& tips)
+{
     Tips = tips;
 }
 
-void TfmVorlage::FormKeyDown(int key, Qt::KeyboardModifiers) {
+void TfmVorlage::FormKeyDown(int key, Qt::KeyboardModifiers)
+{
     switch (key) {
     case Qt::Key_F1:
         ShowTip();
@@ -90,18 +98,22 @@ void TfmVorlage::FormKeyDown(int key, Qt::KeyboardModifiers) {
     }
 }
 
-void TfmVorlage::sbTipClick() {
+void TfmVorlage::sbTipClick()
+{
     ShowTip();
 }
 
-void TfmVorlage::sbNewClick() {
+void TfmVorlage::sbNewClick()
+{
     NewTask();
 }
 
-void TfmVorlage::sbCheckItClick() {
+void TfmVorlage::sbCheckItClick()
+{
     CheckAnswer();
 }
 
-void TfmVorlage::closeEvent(QCloseEvent* event) {
+void TfmVorlage::closeEvent(QCloseEvent* event)
+{
     event->ignore();
 }

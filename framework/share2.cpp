@@ -16,9 +16,11 @@ const char* const PraiseTexts[5] = {
 TShared::TShared(QProgressBar* attemptsBar, QProgressBar* successBar, QTabBar* tabStrip)
     : m_attempts(attemptsBar)
     , m_successes(successBar)
-    , m_tabs(tabStrip) {}
+    , m_tabs(tabStrip)
+{}
 
-void TShared::RecordResult(bool success) {
+void TShared::RecordResult(bool success)
+{
     const int n = m_attempts->value() + 1;
     m_attempts->setValue(n);
     const int32_t tab = m_tabs->currentIndex();
@@ -39,23 +41,28 @@ void TShared::RecordResult(bool success) {
     }
 }
 
-QString TShared::PickPraise() const {
+QString TShared::PickPraise() const
+{
     return QString::fromUtf8(PraiseTexts[RandomInt(5)]);
 }
 
-int TShared::Attempts() const {
+int TShared::Attempts() const
+{
     return m_attempts->value();
 }
 
-int TShared::Successes() const {
+int TShared::Successes() const
+{
     return m_successes->value();
 }
 
-int TShared::SeriesLength() const {
+int TShared::SeriesLength() const
+{
     return m_attempts->maximum();
 }
 
-QStringList TShared::ExerciseNames() const {
+QStringList TShared::ExerciseNames() const
+{
     QStringList names;
     for (int i = 0; i < m_tabs->count(); ++i)
         names << m_tabs->tabText(i);

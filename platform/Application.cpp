@@ -12,14 +12,16 @@
 #include <QWidget>
 
 TApplication::TApplication(int& argc, char** argv)
-    : QApplication(argc, argv) {
+    : QApplication(argc, argv)
+{
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     setUpFonts();
     setApplicationName(ApplicationTitle());
     setApplicationDisplayName(QString());
 }
 
-void TApplication::setUpFonts() {
+void TApplication::setUpFonts()
+{
     static const char* const files[] = {"/usr/share/wine/fonts/tahoma.ttf",
                                         "/usr/share/wine/fonts/tahomabd.ttf",
                                         "/usr/share/wine/fonts/ms_sans_serif.ttf"};
@@ -37,7 +39,8 @@ void TApplication::setUpFonts() {
     QApplication::setFont(font);
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event) {
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
     try {
         // A key press travels from the focused widget up to its window; the
         // window's preview runs once, before the first delivery.
@@ -63,6 +66,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     }
 }
 
-bool JpegSupported() {
+bool JpegSupported()
+{
     return QImageReader::supportedImageFormats().contains("jpeg");
 }

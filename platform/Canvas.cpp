@@ -1,50 +1,62 @@
 #include "platform/Canvas.h"
 
 #include <QFontMetrics>
+#include <QVarLengthArray>
 
-QColor ToQColor(TColor c) {
+#include <cstdlib>
+
+QColor ToQColor(TColor c)
+{
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
-TColor FromQColor(const QColor& c) {
+TColor FromQColor(const QColor& c)
+{
     return static_cast<TColor>(c.red()) | static_cast<TColor>(c.green()) << 8 |
            static_cast<TColor>(c.blue()) << 16;
 }
 
-TFont::TFont() {
+TFont::TFont()
+{
     m_font = QFont(QStringLiteral("Tahoma"));
     m_font.setPixelSize(13);
 }
 
-void TFont::setFont(const QFont& f) {
+void TFont::setFont(const QFont& f)
+{
     m_font = f;
     changed();
 }
 
-void TFont::setColor(TColor c) {
+void TFont::setColor(TColor c)
+{
     if (m_color == c)
         return;
     m_color = c;
     changed();
 }
 
-void TFont::setPixelSize(int px) {
+void TFont::setPixelSize(int px)
+{
     m_font.setPixelSize(px);
     changed();
 }
 
-void TFont::setBold(bool b) {
+void TFont::setBold(bool b)
+{
     m_font.setBold(b);
     changed();
 }
 
 TCanvas::TCanvas(QPainter& painter)
-    : m_painter(painter) {
+    : m_painter(painter)
+{
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, false);
 }
 
-QPen TCanvas::qPen() const {
+QPen TCanvas::qPen() const
+{
     if (Pen.style() == TPenStyle::Clear)
         return QPen(Qt::NoPen);
     QPen pen(ToQColor(Pen.color()));
@@ -73,7 +85,8 @@ QPen TCanvas::qPen() const {
     return pen;
 }
 
-void TCanvas::applyPen() {
+void TCanvas::applyPen()
+{
     m_painter.setPen(qPen());
     switch (Pen.mode()) {
     case TPenMode::Copy:
@@ -91,21 +104,59 @@ void TCanvas::applyPen() {
     }
 }
 
-void TCanvas::applyBrush() {
+void TCanvas::applyBrush()
+{
     if (Brush.style() == TBrushStyle::Clear)
         m_painter.setBrush(Qt::NoBrush);
     else
         m_painter.setBrush(ToQColor(Brush.color()));
 }
 
-void TCanvas::LineTo(int x, int y) {
+void TCanvas::LineTo(int x, int y)
+{
     applyPen();
-    if (QPoint(x, y) != m_penPos)
-        m_painter.drawLine(m_penPos, QPoint(x, y));
-    m_penPos = QPoint(x, y);
+    const QPoint to(x, y);
+    if (to != m_penPos) {
+        // Far-off coordinates would overflow the error term; Qt clips those itself.
+        const bool near = std::abs(int64_t(to.x()) - m_penPos.x()) < (1 << 20) &&
+                          std::abs(int64_t(to.y()) - m_penPos.y()) < (1 << 20);
+        if (Pen.width() <= 1 && Pen.style() == TPenStyle::Solid && near)
+            drawThinLine(m_penPos, to);
+        else
+            m_painter.drawLine(m_penPos, to);
+    }
+    m_penPos = to;
 }
 
-void TCanvas::Polyline(const QPoint* points, int count) {
+void TCanvas::drawThinLine(QPoint from, QPoint to)
+{
+    // Bresenham from the start point, leaving out the end point whichever way
+    // the line runs (Qt's own flat cap drops the pixel at the right or bottom end).
+    int x = from.x();
+    int y = from.y();
+    const int dx = std::abs(to.x() - x);
+    const int dy = -std::abs(to.y() - y);
+    const int sx = x < to.x() ? 1 : -1;
+    const int sy = y < to.y() ? 1 : -1;
+    int err = dx + dy;
+    QVarLengthArray<QPoint, 256> points;
+    while (x != to.x() || y != to.y()) {
+        points.append(QPoint(x, y));
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+    m_painter.drawPoints(points.constData(), static_cast<int>(points.size()));
+}
+
+void TCanvas::Polyline(const QPoint* points, int count)
+{
     if (count < 2)
         return;
     MoveTo(points[0].x(), points[0].y());
@@ -113,13 +164,15 @@ void TCanvas::Polyline(const QPoint* points, int count) {
         LineTo(points[i].x(), points[i].y());
 }
 
-void TCanvas::Polygon(const QPoint* points, int count) {
+void TCanvas::Polygon(const QPoint* points, int count)
+{
     applyPen();
     applyBrush();
     m_painter.drawPolygon(points, count);
 }
 
-void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
+{
     applyPen();
     applyBrush();
     if (Pen.style() == TPenStyle::Clear) {
@@ -133,7 +186,8 @@ void TCanvas::Rectangle(int x1, int y1, int x2, int y2) {
     m_painter.drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
-void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
     applyPen();
     applyBrush();
     if (x2 - x1 < 1 || y2 - y1 < 1)
@@ -141,7 +195,8 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
     m_painter.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
-void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
+void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h)
+{
     applyPen();
     applyBrush();
     if (x2 - x1 < 1 || y2 - y1 < 1)
@@ -149,14 +204,16 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h) {
     m_painter.drawRoundedRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), w / 2.0, h / 2.0);
 }
 
-void TCanvas::FillRect(const QRect& r) {
+void TCanvas::FillRect(const QRect& r)
+{
     if (Brush.style() == TBrushStyle::Clear)
         return;
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.fillRect(r, ToQColor(Brush.color()));
 }
 
-void TCanvas::TextOut(int x, int y, const QString& text) {
+void TCanvas::TextOut(int x, int y, const QString& text)
+{
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.setFont(Font.font());
     const QFontMetrics fm(Font.font());
@@ -167,20 +224,24 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     m_painter.drawText(QPoint(x, y + fm.ascent()), text);
 }
 
-int TCanvas::TextWidth(const QString& text) const {
+int TCanvas::TextWidth(const QString& text) const
+{
     return QFontMetrics(Font.font()).horizontalAdvance(text);
 }
 
-int TCanvas::TextHeight(const QString&) const {
+int TCanvas::TextHeight(const QString&) const
+{
     return QFontMetrics(Font.font()).height();
 }
 
-void TCanvas::Draw(int x, int y, const QImage& image) {
+void TCanvas::Draw(int x, int y, const QImage& image)
+{
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.drawImage(QPoint(x, y), image);
 }
 
-void TCanvas::StretchDraw(const QRect& r, const QImage& image) {
+void TCanvas::StretchDraw(const QRect& r, const QImage& image)
+{
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.drawImage(r, image);
 }

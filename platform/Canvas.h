@@ -47,7 +47,8 @@ public:
     std::function<void()> onChange;
 
 private:
-    template <class T> void set(T& field, T value) {
+    template <class T> void set(T& field, T value)
+    {
         if (field == value)
             return;
         field = value;
@@ -64,13 +65,15 @@ class TBrush {
 public:
     TColor color() const { return m_color; }
     TBrushStyle style() const { return m_style; }
-    void setColor(TColor c) {
+    void setColor(TColor c)
+    {
         if (m_color == c)
             return;
         m_color = c;
         changed();
     }
-    void setStyle(TBrushStyle s) {
+    void setStyle(TBrushStyle s)
+    {
         if (m_style == s)
             return;
         m_style = s;
@@ -79,7 +82,8 @@ public:
     std::function<void()> onChange;
 
 private:
-    void changed() {
+    void changed()
+    {
         if (onChange)
             onChange();
     }
@@ -99,7 +103,8 @@ public:
     std::function<void()> onChange;
 
 private:
-    void changed() {
+    void changed()
+    {
         if (onChange)
             onChange();
     }
@@ -135,7 +140,8 @@ public:
     void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
     // Fills x1..x2-1, y1..y2-1 with the brush, no outline.
     void FillRect(const QRect& r);
-    void FillRect(int x1, int y1, int x2, int y2) {
+    void FillRect(int x1, int y1, int x2, int y2)
+    {
         FillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
     }
 
@@ -149,6 +155,7 @@ public:
 private:
     void applyPen();
     void applyBrush();
+    void drawThinLine(QPoint from, QPoint to);
     QPen qPen() const;
 
     QPainter& m_painter;

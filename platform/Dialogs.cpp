@@ -9,12 +9,14 @@
 
 namespace {
 
-MessageHook& hook() {
+MessageHook& hook()
+{
     static MessageHook h;
     return h;
 }
 
-void showBox(QMessageBox::Icon icon, const QString& text) {
+void showBox(QMessageBox::Icon icon, const QString& text)
+{
     QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.adjustSize();
@@ -28,7 +30,8 @@ void showBox(QMessageBox::Icon icon, const QString& text) {
 
 } // namespace
 
-QString TitleFromFileName(const QString& fileName) {
+QString TitleFromFileName(const QString& fileName)
+{
     QString name = QFileInfo(fileName).fileName();
     const qsizetype dot = name.indexOf(QLatin1Char('.'));
     if (dot >= 0)
@@ -38,11 +41,13 @@ QString TitleFromFileName(const QString& fileName) {
     return name.left(1).toUpper() + name.mid(1).toLower();
 }
 
-QString ApplicationTitle() {
+QString ApplicationTitle()
+{
     return TitleFromFileName(QCoreApplication::applicationFilePath());
 }
 
-void ShowMessage(const QString& text) {
+void ShowMessage(const QString& text)
+{
     if (hook()) {
         hook()(MessageKind::Plain, text);
         return;
@@ -50,13 +55,15 @@ void ShowMessage(const QString& text) {
     showBox(QMessageBox::NoIcon, text);
 }
 
-QString ErrorText(const QString& text) {
+QString ErrorText(const QString& text)
+{
     if (text.endsWith(QLatin1Char('.')))
         return text;
     return text + QLatin1Char('.');
 }
 
-void ShowError(const QString& text) {
+void ShowError(const QString& text)
+{
     const QString shown = ErrorText(text);
     if (hook()) {
         hook()(MessageKind::Error, shown);
@@ -65,7 +72,8 @@ void ShowError(const QString& text) {
     showBox(QMessageBox::Critical, shown);
 }
 
-void RunHandler(const std::function<void()>& handler) {
+void RunHandler(const std::function<void()>& handler)
+{
     try {
         handler();
     } catch (const Exception& e) {
@@ -73,6 +81,7 @@ void RunHandler(const std::function<void()>& handler) {
     }
 }
 
-void SetMessageHook(MessageHook h) {
+void SetMessageHook(MessageHook h)
+{
     hook() = std::move(h);
 }

@@ -7,14 +7,16 @@
 #include <cstdlib>
 #include <cstring>
 
-int64_t RoundEven(Extended x) {
+int64_t RoundEven(Extended x)
+{
     // llrintl rounds in the current mode, which is to-nearest-even by default.
     return llrintl(x);
 }
 
 namespace {
 
-int hexValue(QChar c) {
+int hexValue(QChar c)
+{
     const char16_t u = c.unicode();
     if (u >= '0' && u <= '9')
         return u - '0';
@@ -27,7 +29,8 @@ int hexValue(QChar c) {
 
 } // namespace
 
-std::optional<int32_t> TryStrToInt(const QString& text) {
+std::optional<int32_t> TryStrToInt(const QString& text)
+{
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n && text[i] == QLatin1Char(' '))
@@ -66,13 +69,15 @@ std::optional<int32_t> TryStrToInt(const QString& text) {
     return static_cast<int32_t>(signedValue);
 }
 
-int32_t StrToInt(const QString& text) {
+int32_t StrToInt(const QString& text)
+{
     if (const auto v = TryStrToInt(text))
         return *v;
     throw EConvertError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
 }
 
-std::optional<Extended> TryStrToFloat(const QString& text) {
+std::optional<Extended> TryStrToFloat(const QString& text)
+{
     const QString t = text.trimmed();
     // Accepted form: [sign] digits [, digits] [E [sign] digits], at least one digit in the
     // mantissa.
@@ -121,13 +126,15 @@ std::optional<Extended> TryStrToFloat(const QString& text) {
     return value;
 }
 
-Extended StrToFloat(const QString& text) {
+Extended StrToFloat(const QString& text)
+{
     if (const auto v = TryStrToFloat(text))
         return *v;
     throw EConvertError(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
 }
 
-QString FloatToStr(Extended value) {
+QString FloatToStr(Extended value)
+{
     if (std::isnan(value))
         return QStringLiteral("NAN");
     if (std::isinf(value))

@@ -14,7 +14,8 @@ struct ProcessTable {
     std::map<uint32_t, QPointer<QProcess>> children;
     uint32_t nextHandle = 1;
 
-    uint32_t add(QProcess* p) {
+    uint32_t add(QProcess* p)
+    {
         uint32_t h = nextHandle++;
         if (h == InvalidProcessHandle)
             h = nextHandle++;
@@ -23,9 +24,37 @@ struct ProcessTable {
     }
 };
 
-ProcessTable& table() {
+ProcessTable& table()
+{
     static ProcessTable t;
     return t;
+}
+
+// Parent of all children. Ends the ones still running when the application
+// goes, before QProcess's destructor would have to kill them.
+class ChildReaper : public QObject {
+public:
+    using QObject::QObject;
+    ~ChildReaper() override
+    {
+        for (QProcess* p : findChildren<QProcess*>(Qt::FindDirectChildrenOnly)) {
+            if (p->state() == QProcess::NotRunning)
+                continue;
+            p->terminate();
+            if (!p->waitForFinished(1000)) {
+                p->kill();
+                p->waitForFinished(1000);
+            }
+        }
+    }
+};
+
+QObject* reaper()
+{
+    static QPointer<ChildReaper> r;
+    if (!r)
+        r = new ChildReaper(QCoreApplication::instance());
+    return r;
 }
 
 const char* const calculators[] = {"gnome-calculator", "kcalc",         "galculator",
@@ -33,7 +62,8 @@ const char* const calculators[] = {"gnome-calculator", "kcalc",         "galcula
 
 } // namespace
 
-QString ResolveProgram(const QString& commandLine) {
+QString ResolveProgram(const QString& commandLine)
+{
     const QStringList words = QProcess::splitCommand(commandLine);
     if (words.isEmpty())
         return {};
@@ -48,16 +78,16 @@ QString ResolveProgram(const QString& commandLine) {
     return QStandardPaths::findExecutable(words.first());
 }
 
-bool CreateProcess(const QString& commandLine, TProcessInformation& info) {
+bool CreateProcess(const QString& commandLine, TProcessInformation& info)
+{
     const QString program = ResolveProgram(commandLine);
     if (program.isEmpty() || !QCoreApplication::instance())
         return false;
     QStringList arguments = QProcess::splitCommand(commandLine);
     arguments.removeFirst();
 
-    // Parented to the application: a child still running at the end is ended
-    // and reaped by QProcess's destructor.
-    auto* process = new QProcess(QCoreApplication::instance());
+    // A child still running when the application ends is ended and reaped then.
+    auto* process = new QProcess(reaper());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
     process->start(program, arguments);
@@ -76,7 +106,8 @@ bool CreateProcess(const QString& commandLine, TProcessInformation& info) {
     return true;
 }
 
-bool TerminateProcess(uint32_t handle, int /*exitCode*/) {
+bool TerminateProcess(uint32_t handle, int /*exitCode*/)
+{
     auto& children = table().children;
     const auto it = children.find(handle);
     if (it == children.end())

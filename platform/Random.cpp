@@ -3,11 +3,13 @@
 #include <QDateTime>
 #include <QTime>
 
-void TRandom::randomize() {
+void TRandom::randomize()
+{
     m_state = static_cast<uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
 }
 
-TRandom& Random() {
+TRandom& Random()
+{
     static TRandom generator;
     return generator;
 }

@@ -10,37 +10,44 @@
 #include <QWidgetItem>
 
 TAlignLayout::TAlignLayout(QWidget* parent)
-    : QLayout(parent) {
+    : QLayout(parent)
+{
     setContentsMargins(0, 0, 0, 0);
     setSpacing(0);
 }
 
-TAlignLayout::~TAlignLayout() {
+TAlignLayout::~TAlignLayout()
+{
     for (auto& e : m_items)
         delete e.item;
 }
 
-void TAlignLayout::addAligned(QWidget* w, TAlign align) {
+void TAlignLayout::addAligned(QWidget* w, TAlign align)
+{
     addChildWidget(w);
     m_items.push_back({new QWidgetItem(w), align});
     invalidate();
 }
 
-void TAlignLayout::addItem(QLayoutItem* item) {
+void TAlignLayout::addItem(QLayoutItem* item)
+{
     m_items.push_back({item, TAlign::Client});
 }
 
-QSize TAlignLayout::sizeHint() const {
+QSize TAlignLayout::sizeHint() const
+{
     return QSize(0, 0);
 }
 
-QLayoutItem* TAlignLayout::itemAt(int index) const {
+QLayoutItem* TAlignLayout::itemAt(int index) const
+{
     if (index < 0 || index >= count())
         return nullptr;
     return m_items[static_cast<size_t>(index)].item;
 }
 
-QLayoutItem* TAlignLayout::takeAt(int index) {
+QLayoutItem* TAlignLayout::takeAt(int index)
+{
     if (index < 0 || index >= count())
         return nullptr;
     QLayoutItem* item = m_items[static_cast<size_t>(index)].item;
@@ -48,7 +55,8 @@ QLayoutItem* TAlignLayout::takeAt(int index) {
     return item;
 }
 
-void TAlignLayout::setGeometry(const QRect& r) {
+void TAlignLayout::setGeometry(const QRect& r)
+{
     QLayout::setGeometry(r);
     QRect rest = r;
     // Top, then bottom, left, right and client, each in the order added.
@@ -88,20 +96,24 @@ void TAlignLayout::setGeometry(const QRect& r) {
 
 TPanel::TPanel(QWidget* parent)
     : QWidget(parent)
-    , m_color(palette().color(QPalette::Window)) {}
+    , m_color(palette().color(QPalette::Window))
+{}
 
-void TPanel::setBevels(TBevel outer, TBevel inner) {
+void TPanel::setBevels(TBevel outer, TBevel inner)
+{
     m_outer = outer;
     m_inner = inner;
     update();
 }
 
-void TPanel::setColor(const QColor& c) {
+void TPanel::setColor(const QColor& c)
+{
     m_color = c;
     update();
 }
 
-void TPanel::paintEvent(QPaintEvent*) {
+void TPanel::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     p.fillRect(rect(), m_color);
     const QColor light = palette().color(QPalette::Light);
@@ -123,14 +135,16 @@ void TPanel::paintEvent(QPaintEvent*) {
 }
 
 TSpeedButton::TSpeedButton(QWidget* parent)
-    : QToolButton(parent) {
+    : QToolButton(parent)
+{
     setAutoRaise(true);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void TSpeedButton::setGlyph(const QString& svgResource, int width, int height,
-                            bool hasDisabledImage) {
+                            bool hasDisabledImage)
+{
     QSvgRenderer renderer(svgResource);
     QImage strip(width, height, QImage::Format_ARGB32_Premultiplied);
     strip.fill(Qt::transparent);
@@ -152,13 +166,15 @@ void TSpeedButton::setGlyph(const QString& svgResource, int width, int height,
 }
 
 TStaticText::TStaticText(QWidget* parent)
-    : QLabel(parent) {
+    : QLabel(parent)
+{
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-void TStaticText::setColor(const QColor& c) {
+void TStaticText::setColor(const QColor& c)
+{
     QPalette pal = palette();
     pal.setColor(QPalette::Window, c);
     setPalette(pal);
@@ -166,9 +182,11 @@ void TStaticText::setColor(const QColor& c) {
 }
 
 TPaintBox::TPaintBox(QWidget* parent)
-    : QWidget(parent) {}
+    : QWidget(parent)
+{}
 
-void TPaintBox::paintEvent(QPaintEvent*) {
+void TPaintBox::paintEvent(QPaintEvent*)
+{
     if (!OnPaint)
         return;
     QPainter p(this);
@@ -178,27 +196,32 @@ void TPaintBox::paintEvent(QPaintEvent*) {
 }
 
 TImage::TImage(QWidget* parent)
-    : QWidget(parent) {}
+    : QWidget(parent)
+{}
 
 TImage::~TImage() = default;
 
-void TImage::loadSvg(const QString& resource) {
+void TImage::loadSvg(const QString& resource)
+{
     m_svg = std::make_unique<QSvgRenderer>(resource);
     m_svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
     update();
 }
 
-void TImage::setImage(const QImage& image) {
+void TImage::setImage(const QImage& image)
+{
     m_image = image;
     update();
 }
 
-void TImage::setStretch(bool stretch) {
+void TImage::setStretch(bool stretch)
+{
     m_stretch = stretch;
     update();
 }
 
-void TImage::paintEvent(QPaintEvent*) {
+void TImage::paintEvent(QPaintEvent*)
+{
     QPainter p(this);
     if (m_svg && m_svg->isValid()) {
         p.setRenderHint(QPainter::Antialiasing);
@@ -214,7 +237,8 @@ void TImage::paintEvent(QPaintEvent*) {
 TUpDown::TUpDown(QWidget* parent)
     : QWidget(parent)
     , m_up(new QToolButton(this))
-    , m_down(new QToolButton(this)) {
+    , m_down(new QToolButton(this))
+{
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
     for (QToolButton* b : {m_up, m_down}) {
@@ -225,7 +249,8 @@ TUpDown::TUpDown(QWidget* parent)
     connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
 }
 
-void TUpDown::setAssociate(QLineEdit* edit) {
+void TUpDown::setAssociate(QLineEdit* edit)
+{
     if (m_edit)
         m_edit->removeEventFilter(this);
     m_edit = edit;
@@ -233,17 +258,20 @@ void TUpDown::setAssociate(QLineEdit* edit) {
         m_edit->installEventFilter(this);
 }
 
-void TUpDown::setRange(int min, int max) {
+void TUpDown::setRange(int min, int max)
+{
     m_min = min;
     m_max = max;
     setPosition(m_position);
 }
 
-void TUpDown::setPosition(int p) {
+void TUpDown::setPosition(int p)
+{
     m_position = std::clamp(p, m_min, m_max);
 }
 
-void TUpDown::step(int delta) {
+void TUpDown::step(int delta)
+{
     // The field's text wins when it is a plain whole number; anything else
     // keeps the last position.
     if (m_edit) {
@@ -256,7 +284,8 @@ void TUpDown::step(int delta) {
         m_edit->setText(QString::number(m_position));
 }
 
-bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
+bool TUpDown::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == m_edit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
@@ -267,13 +296,15 @@ bool TUpDown::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TUpDown::resizeEvent(QResizeEvent*) {
+void TUpDown::resizeEvent(QResizeEvent*)
+{
     const int h = height() / 2;
     m_up->setGeometry(0, 0, width(), h);
     m_down->setGeometry(0, h, width(), height() - h);
 }
 
-void SetOuterGeometry(QWidget* window, const QRect& outer) {
+void SetOuterGeometry(QWidget* window, const QRect& outer)
+{
     const QSize frame = window->frameGeometry().size() - window->size();
     window->move(outer.topLeft());
     window->resize(outer.size() - frame);

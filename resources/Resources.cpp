@@ -3,11 +3,13 @@
 #include <QtCore/QDir>
 #include <QtCore/qglobal.h>
 
-static void initPictures() {
+static void initPictures()
+{
     Q_INIT_RESOURCE(resources);
 }
 
-void InitResources() {
+void InitResources()
+{
     static const bool done = (initPictures(), true);
     (void)done;
 }

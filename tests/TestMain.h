@@ -8,7 +8,8 @@
 // Like QTEST_MAIN, with the program's own application object (key preview,
 // fonts) and its pictures.
 #define TRAINER_TEST_MAIN(TestObject)                                                              \
-    int main(int argc, char** argv) {                                                              \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
         TApplication app(argc, argv);                                                              \
         InitResources();                                                                           \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \

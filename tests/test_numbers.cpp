@@ -8,7 +8,8 @@
 class TestNumbers : public QObject {
     Q_OBJECT
 private slots:
-    void randomFirstDraws() {
+    void randomFirstDraws()
+    {
         // state := state * 134775813 + 1; draw = (state * n) >> 32
         TRandom r(0);
         QCOMPARE(r.next(100), 0u);          // state 1
@@ -20,7 +21,8 @@ private slots:
         QCOMPARE(r.seed(), 2884733762u);
     }
 
-    void randomFloatAndRange() {
+    void randomFloatAndRange()
+    {
         TRandom r(12345);
         QCOMPARE(r.nextFloat(), 1655067934.0L / 4294967296.0L);
         QCOMPARE(r.seed(), 1655067934u);
@@ -32,7 +34,8 @@ private slots:
         }
     }
 
-    void roundEven_data() {
+    void roundEven_data()
+    {
         QTest::addColumn<double>("x");
         QTest::addColumn<qint64>("expected");
         QTest::addRow("12.5 down to even") << 12.5 << qint64(12);
@@ -43,19 +46,22 @@ private slots:
         QTest::addRow("2.4999") << 2.4999 << qint64(2);
         QTest::addRow("2.5001") << 2.5001 << qint64(3);
     }
-    void roundEven() {
+    void roundEven()
+    {
         QFETCH(double, x);
         QFETCH(qint64, expected);
         QCOMPARE(RoundEven(static_cast<Extended>(x)), expected);
     }
 
-    void extendedRateRounding() {
+    void extendedRateRounding()
+    {
         // 3 of 8 successes: 37.5 -> 38; 1 of 8: 12.5 -> 12, formed in extended precision.
         QCOMPARE(RoundEven(static_cast<Extended>(3) * 100 / 8), 38);
         QCOMPARE(RoundEven(static_cast<Extended>(1) * 100 / 8), 12);
     }
 
-    void strToInt_data() {
+    void strToInt_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<int>("value");
@@ -91,7 +97,8 @@ private slots:
         QTest::addRow("arabic digits") << QString::fromUtf8("\u0663") << false << 0;
         QTest::addRow("fullwidth digit") << QString::fromUtf8("\uFF15") << false << 0;
     }
-    void strToInt() {
+    void strToInt()
+    {
         QFETCH(QString, text);
         QFETCH(bool, ok);
         QFETCH(int, value);
@@ -111,7 +118,8 @@ private slots:
         }
     }
 
-    void strToFloat_data() {
+    void strToFloat_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("ok");
         QTest::addColumn<double>("value");
@@ -131,7 +139,8 @@ private slots:
         QTest::addRow("exponent without digits") << "1E" << false << 0.0;
         QTest::addRow("overflow") << "1E99999" << false << 0.0;
     }
-    void strToFloat() {
+    void strToFloat()
+    {
         QFETCH(QString, text);
         QFETCH(bool, ok);
         QFETCH(double, value);
@@ -143,7 +152,8 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(EConvertError, StrToFloat(text));
     }
 
-    void floatToStr_data() {
+    void floatToStr_data()
+    {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         QTest::addRow("whole") << 2.0 << "2";
@@ -159,13 +169,15 @@ private slots:
         QTest::addRow("15 digits") << 0.1 + 0.2 << "0,3";
         QTest::addRow("third") << 1.0 / 3 << "0,333333333333333";
     }
-    void floatToStr() {
+    void floatToStr()
+    {
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(FloatToStr(static_cast<Extended>(value)), text);
     }
 
-    void title_data() {
+    void title_data()
+    {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("title");
         QTest::addRow("program") << "/usr/bin/prozentrechnung"
@@ -175,13 +187,15 @@ private slots:
         QTest::addRow("two dots") << "a.b.c"
                                   << "A";
     }
-    void title() {
+    void title()
+    {
         QFETCH(QString, file);
         QFETCH(QString, title);
         QCOMPARE(TitleFromFileName(file), title);
     }
 
-    void errorTextGetsFullStop() {
+    void errorTextGetsFullStop()
+    {
         QCOMPARE(ErrorText("'x' ist kein gültiger Integerwert"),
                  "'x' ist kein gültiger Integerwert.");
         QCOMPARE(ErrorText("Schon da."), "Schon da.");

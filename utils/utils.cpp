@@ -2,13 +2,15 @@
 
 #include "platform/Numbers.h"
 
-void StartProgram(const QString& commandLine, TProcessInformation& info) {
+void StartProgram(const QString& commandLine, TProcessInformation& info)
+{
     if (!CreateProcess(commandLine, info))
         info.hProcess = InvalidProcessHandle;
 }
 
 void FillGradient(TCanvas& canvas, TColor startColor, TColor endColor, int width, int height,
-                  int bandHeight) {
+                  int bandHeight)
+{
     const int b = bandHeight < 3 ? 3 : bandHeight;
     const auto n = RoundEven(static_cast<Extended>(height) / b);
     canvas.Pen.setStyle(TPenStyle::Clear);

@@ -9,13 +9,16 @@
 // process handle of info is set, to 0xFFFF.
 void StartProgram(const QString& commandLine, TProcessInformation& info);
 
-inline int GetRed(TColor c) {
+inline int GetRed(TColor c)
+{
     return static_cast<int>(c & 0xFF);
 }
-inline int GetGreen(TColor c) {
+inline int GetGreen(TColor c)
+{
     return static_cast<int>((c >> 8) & 0xFF);
 }
-inline int GetBlue(TColor c) {
+inline int GetBlue(TColor c)
+{
     return static_cast<int>((c >> 16) & 0xFF);
 }
 

@@ -1,0 +1,261 @@
+#include "TestMain.h"
+
+#include "platform/Canvas.h"
+#include "utils/utils.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+QImage blank(int w, int h)
+{
+    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    return image;
+}
+
+bool isColor(const QImage& image, int x, int y, TColor c)
+{
+    return FromQColor(image.pixelColor(x, y)) == c;
+}
+
+// Bounding box of all pixels that are not white.
+QRect inkBox(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+class TestCanvas : public QObject {
+    Q_OBJECT
+private slots:
+    void channels()
+    {
+        QCOMPARE(GetRed(0x00C9B6C1), 193);
+        QCOMPARE(GetGreen(0x00C9B6C1), 182);
+        QCOMPARE(GetBlue(0x00C9B6C1), 201);
+        QCOMPARE(ToQColor(clr::Navy), QColor(0, 0, 128));
+        QCOMPARE(FromQColor(QColor(193, 182, 201)), 0x00C9B6C1u);
+    }
+
+    void rectangleLeavesOutRightAndBottom()
+    {
+        QImage image = blank(20, 20);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.Brush.setColor(clr::Red);
+            c.Rectangle(2, 3, 10, 8);
+        }
+        QCOMPARE(inkBox(image), QRect(QPoint(2, 3), QPoint(9, 7)));
+        QVERIFY(isColor(image, 2, 3, clr::Black));
+        QVERIFY(isColor(image, 9, 7, clr::Black));
+        QVERIFY(isColor(image, 5, 5, clr::Red));
+    }
+
+    void rectangleWithoutPenFillsOneLess()
+    {
+        QImage image = blank(20, 20);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.Pen.setStyle(TPenStyle::Clear);
+            c.Brush.setColor(clr::Blue);
+            c.Rectangle(2, 3, 10, 8);
+        }
+        QCOMPARE(inkBox(image), QRect(QPoint(2, 3), QPoint(8, 6)));
+    }
+
+    void fillRectCoversToRightMinusOne()
+    {
+        QImage image = blank(20, 20);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.Brush.setColor(clr::Green);
+            c.FillRect(2, 3, 10, 8);
+        }
+        QCOMPARE(inkBox(image), QRect(QPoint(2, 3), QPoint(9, 7)));
+    }
+
+    void lineToLeavesOutEndPixel_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QRect>("box");
+        QTest::addRow("horizontal") << QPoint(1, 1) << QPoint(8, 1) << QRect(1, 1, 7, 1);
+        QTest::addRow("vertical") << QPoint(4, 2) << QPoint(4, 12) << QRect(4, 2, 1, 10);
+        QTest::addRow("right to left") << QPoint(10, 5) << QPoint(2, 5) << QRect(3, 5, 8, 1);
+        QTest::addRow("same point") << QPoint(3, 3) << QPoint(3, 3) << QRect();
+    }
+    void lineToLeavesOutEndPixel()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QRect, box);
+        QImage image = blank(16, 16);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.MoveTo(from.x(), from.y());
+            c.LineTo(to.x(), to.y());
+            QCOMPARE(c.PenPos(), to);
+        }
+        QCOMPARE(inkBox(image), box);
+    }
+
+    void ellipseUsesRectangleBox()
+    {
+        QImage image = blank(40, 40);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.Brush.setColor(clr::Lime);
+            c.Ellipse(2, 2, 26, 26);
+        }
+        QCOMPARE(inkBox(image), QRect(QPoint(2, 2), QPoint(25, 25)));
+        QVERIFY(isColor(image, 14, 14, clr::Lime));
+        QVERIFY(isColor(image, 2, 2, clr::White)); // corner outside the ellipse
+    }
+
+    void textOutPlacesTopLeft()
+    {
+        QImage image = blank(120, 40);
+        int height = 0;
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.SetBkModeTransparent(true);
+            c.TextOut(10, 5, QStringLiteral("Hut"));
+            height = c.TextHeight(QStringLiteral("Hut"));
+            QVERIFY(c.TextWidth(QStringLiteral("Hut")) > 10);
+        }
+        const QRect box = inkBox(image);
+        QVERIFY(box.left() >= 10 && box.left() <= 12);
+        QVERIFY(box.top() <= 5 + height / 2);
+        QVERIFY(box.top() >= 5);
+        QVERIFY(box.bottom() < 5 + height);
+    }
+
+    void opaqueTextFillsItsCell()
+    {
+        QImage image = blank(120, 40);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.Brush.setColor(clr::Silver);
+            c.TextOut(10, 5, QStringLiteral("x"));
+        }
+        QVERIFY(isColor(image, 10, 5, clr::Silver));
+    }
+
+    void xorPenTwiceRestores()
+    {
+        QImage image = blank(20, 20);
+        image.setPixelColor(5, 5, QColor(12, 34, 56));
+        const QImage before = image;
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.Pen.setMode(TPenMode::Xor);
+            c.Pen.setColor(0x00A0B0C0);
+            for (int i = 0; i < 2; ++i) {
+                c.MoveTo(0, 5);
+                c.LineTo(19, 5);
+            }
+        }
+        QCOMPARE(image, before);
+    }
+
+    void styleChangesNotify()
+    {
+        TPen pen;
+        int calls = 0;
+        pen.onChange = [&] {
+            ++calls;
+        };
+        pen.setColor(clr::Red);
+        pen.setColor(clr::Red); // unchanged: no notification
+        pen.setWidth(3);
+        TBrush brush;
+        brush.onChange = [&] {
+            ++calls;
+        };
+        brush.setStyle(TBrushStyle::Clear);
+        TFont font;
+        font.onChange = [&] {
+            ++calls;
+        };
+        font.setColor(clr::White);
+        QCOMPARE(calls, 4);
+    }
+
+    void gradientMinimumBand()
+    {
+        // b = 1 counts as 3: h = 9 gives bands at rows 0, 3, 6, 9.
+        QImage image = blank(4, 9);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            FillGradient(c, 0x000000, 0x0000FF, 4, 9, 1);
+        }
+        QVERIFY(isColor(image, 0, 0, 0x000000));
+        QVERIFY(isColor(image, 0, 2, 0x000000));
+        QCOMPARE(GetRed(FromQColor(image.pixelColor(0, 3))), 85);
+        QCOMPARE(GetRed(FromQColor(image.pixelColor(0, 6))), 170);
+    }
+
+    void gradientYellowToRed()
+    {
+        // w = 57, h = 209, b = 4: n = 52, 53 bands, green of band t is 255 - rounded(t * 255 / 52).
+        QImage image = blank(57, 215);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            FillGradient(c, 0x00FFFF, 0x0000FF, 57, 209, 4);
+        }
+        for (int t = 0; t <= 52; ++t) {
+            for (int row = t * 4; row < t * 4 + 4; ++row) {
+                const TColor px = FromQColor(image.pixelColor(55, row));
+                QCOMPARE(GetRed(px), 255);
+                QCOMPARE(GetBlue(px), 0);
+                QCOMPARE(GetGreen(px), 255 - qRound(t * 255.0 / 52 - 1e-9 * (t % 2)));
+            }
+        }
+        QCOMPARE(GetGreen(FromQColor(image.pixelColor(0, 26 * 4))), 127);
+        QVERIFY(isColor(image, 0, 0, 0x00FFFF));
+        QVERIFY(isColor(image, 0, 52 * 4 + 3, 0x0000FF));
+        // Without an outline the bands leave out the last column.
+        QVERIFY(isColor(image, 55, 211, 0x0000FF));
+        QVERIFY(isColor(image, 56, 100, 0xFFFFFF));
+    }
+
+    void gradientEdgeHeights()
+    {
+        QImage image = blank(10, 10);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            FillGradient(c, 0x0000FF, 0xFF0000, 10, -5, 4); // negative height: nothing
+        }
+        QCOMPARE(inkBox(image), QRect());
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            FillGradient(c, 0x0000FF, 0xFF0000, 10, 1, 4); // n = 0: one band in the start colour
+        }
+        QVERIFY(isColor(image, 0, 0, 0x0000FF));
+        QVERIFY(isColor(image, 8, 3, 0x0000FF));
+        QVERIFY(isColor(image, 0, 4, 0xFFFFFF));
+    }
+};
+
+TRAINER_TEST_MAIN(TestCanvas)
+#include "test_canvas.moc"

@@ -1,0 +1,300 @@
+#include "TestMain.h"
+
+#include "framework/Vorlage.h"
+#include "framework/share2.h"
+#include "platform/Dialogs.h"
+#include "platform/Exception.h"
+#include "platform/Random.h"
+
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTabBar>
+
+namespace {
+
+// An exercise that counts what the template calls.
+class CountingExercise : public TfmVorlage {
+public:
+    CountingExercise()
+    {
+        edit = MakeChild<QLineEdit>(this, "Edit1", 10, 10, 80, 24);
+        edit->installEventFilter(&keys);
+    }
+    void NewTask() override
+    {
+        ++newTasks;
+        sbCheckIt->setEnabled(true);
+    }
+    void CheckAnswer() override
+    {
+        ++checks;
+        if (failCheck)
+            throw EConvertError(QStringLiteral("'x' ist kein gültiger Integerwert"));
+        TfmVorlage::CheckAnswer();
+    }
+
+    struct KeyCounter : QObject {
+        int presses = 0;
+        static bool isModifier(int key)
+        {
+            return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt;
+        }
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::KeyPress && !isModifier(static_cast<QKeyEvent*>(e)->key()))
+                ++presses;
+            return false;
+        }
+    } keys;
+    QLineEdit* edit;
+    int newTasks = 0;
+    int checks = 0;
+    bool failCheck = false;
+};
+
+} // namespace
+
+class TestFramework : public QObject {
+    Q_OBJECT
+private:
+    QStringList m_messages;
+
+private slots:
+    void init()
+    {
+        m_messages.clear();
+        SetMessageHook([this](MessageKind kind, const QString& text) {
+            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
+        });
+    }
+    void cleanup() { SetMessageHook({}); }
+
+    void templateLayout()
+    {
+        TfmVorlage w;
+        w.FormCreate();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Vorfahr"));
+        QCOMPARE(w.size(), QSize(792, 445));
+        QCOMPARE(w.Panel6->geometry(), QRect(0, 406, 792, 39));
+        QCOMPARE(w.sbTip->text(), QStringLiteral("Tip  F1"));
+        QCOMPARE(w.sbNew->text(), QStringLiteral("Neu  F2"));
+        QCOMPARE(w.sbCheckIt->text(), QStringLiteral("Bewerten  F9"));
+        QCOMPARE(w.sbCheckIt->geometry(), QRect(666, 6, 120, 28));
+        QVERIFY(!w.sbCheckIt->isEnabled());
+        QCOMPARE(w.TipIndex, 0);
+        QCOMPARE(w.TaskValues.size(), size_t(449));
+        QVERIFY(
+            std::all_of(w.TaskValues.begin(), w.TaskValues.end(), [](int v) { return v == 0; }));
+        QVERIFY(!(w.windowFlags() & Qt::WindowCloseButtonHint));
+        // The bottom panel stays at the bottom when the window is resized.
+        w.show();
+        w.resize(800, 468);
+        QCOMPARE(w.Panel6->geometry(), QRect(0, 429, 800, 39));
+    }
+
+    void hintCycle_data()
+    {
+        QTest::addColumn<QStringList>("tips");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addRow("three") << QStringList{"A", "B", "C"} << QStringList{"B", "C", "A", "B"};
+        QTest::addRow("one") << QStringList{"A"} << QStringList{"A", "A", "A"};
+        QTest::addRow("none") << QStringList{}
+                              << QStringList{"1 Prozent ist 1/100", "1 Prozent ist 1/100"};
+    }
+    void hintCycle()
+    {
+        QFETCH(QStringList, tips);
+        QFETCH(QStringList, shown);
+        CountingExercise w;
+        w.FormCreate();
+        w.SetTips(tips);
+        for (int i = 0; i < shown.size(); ++i)
+            QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(m_messages, shown);
+    }
+
+    void hintCycleRunsOnAcrossTasks()
+    {
+        CountingExercise w;
+        w.FormCreate();
+        w.SetTips({"A", "B", "C"});
+        w.sbTip->click();
+        w.sbTip->click();
+        w.sbNew->click();
+        w.SetTips({"A", "B", "C"}); // replacing the list keeps the index
+        w.sbTip->click();
+        QCOMPARE(m_messages, (QStringList{"B", "C", "A"}));
+        QCOMPARE(w.newTasks, 1);
+    }
+
+    void keysArePreviewedOnceAndStillDelivered_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("newTasks");
+        QTest::addColumn<int>("hints");
+        QTest::addRow("F2") << int(Qt::Key_F2) << int(Qt::NoModifier) << 1 << 0;
+        QTest::addRow("Shift+F2") << int(Qt::Key_F2) << int(Qt::ShiftModifier) << 1 << 0;
+        QTest::addRow("Ctrl+F1") << int(Qt::Key_F1) << int(Qt::ControlModifier) << 0 << 1;
+        QTest::addRow("F3 does nothing") << int(Qt::Key_F3) << int(Qt::NoModifier) << 0 << 0;
+        QTest::addRow("letter") << int(Qt::Key_A) << int(Qt::NoModifier) << 0 << 0;
+    }
+    void keysArePreviewedOnceAndStillDelivered()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, newTasks);
+        QFETCH(int, hints);
+        CountingExercise w;
+        w.FormCreate();
+        QTest::keyClick(w.edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(w.newTasks, newTasks);
+        QCOMPARE(m_messages.size(), hints);
+        QCOMPARE(w.keys.presses, 1);
+    }
+
+    void f9OnlyWhileTaskIsOpen()
+    {
+        CountingExercise w;
+        w.FormCreate();
+        QTest::keyClick(w.edit, Qt::Key_F9);
+        QCOMPARE(w.checks, 0); // no task yet
+        QTest::keyClick(w.edit, Qt::Key_F2);
+        QVERIFY(w.sbCheckIt->isEnabled());
+        QTest::keyClick(w.edit, Qt::Key_F9);
+        QCOMPARE(w.checks, 1);
+        QVERIFY(!w.sbCheckIt->isEnabled());
+        QTest::keyClick(w.edit, Qt::Key_F9);
+        QTest::mouseClick(w.sbCheckIt, Qt::LeftButton);
+        QCOMPARE(w.checks, 1);
+    }
+
+    void failedCheckIsShownAndLeavesTaskOpen()
+    {
+        CountingExercise w;
+        w.FormCreate();
+        w.NewTask();
+        w.failCheck = true;
+        QTest::keyClick(w.edit, Qt::Key_F9);
+        QCOMPARE(m_messages, QStringList{"E:'x' ist kein gültiger Integerwert."});
+        QVERIFY(w.sbCheckIt->isEnabled());
+        w.failCheck = false;
+        w.sbCheckIt->click();
+        QCOMPARE(w.checks, 2);
+        QVERIFY(!w.sbCheckIt->isEnabled());
+    }
+
+    void outcomeEncoding_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<bool>("success");
+        QTest::addColumn<int>("stored");
+        QTest::addRow("success in tab 3") << 3 << true << 4;
+        QTest::addRow("failure in tab 3") << 3 << false << -4;
+        QTest::addRow("failure in tab 0") << 0 << false << -1;
+        QTest::addRow("success in tab 10") << 10 << true << 11;
+    }
+    void outcomeEncoding()
+    {
+        QFETCH(int, tab);
+        QFETCH(bool, success);
+        QFETCH(int, stored);
+        QProgressBar count, ok;
+        count.setRange(0, 20);
+        count.setValue(0);
+        ok.setRange(0, 20);
+        ok.setValue(0);
+        QTabBar tabs;
+        for (int i = 0; i < 11; ++i)
+            tabs.addTab(QString::number(i));
+        tabs.setCurrentIndex(tab);
+        TShared shared(&count, &ok, &tabs);
+        shared.RecordResult(success);
+        QCOMPARE(shared.Outcomes[1], stored);
+        QCOMPARE(shared.Outcomes[0], 0);
+        QCOMPARE(count.value(), 1);
+        QCOMPARE(ok.value(), success ? 1 : 0);
+    }
+
+    void seriesOfTwenty()
+    {
+        QProgressBar count, ok;
+        count.setRange(0, 20);
+        count.setValue(0);
+        ok.setRange(0, 20);
+        ok.setValue(0);
+        QTabBar tabs;
+        for (int i = 0; i < 11; ++i)
+            tabs.addTab(QString::number(i));
+        TShared shared(&count, &ok, &tabs);
+        int shownAt = -1;
+        int successesSeen = -1;
+        shared.ShowStatistics = [&] {
+            shownAt = count.value();
+            successesSeen = ok.value();
+        };
+        for (int i = 1; i <= 19; ++i) {
+            tabs.setCurrentIndex(i % 11);
+            shared.RecordResult(true);
+        }
+        QCOMPARE(count.value(), 19);
+        QCOMPARE(shownAt, -1);
+        shared.RecordResult(true);
+        // The statistics saw the full series; the bars reset only afterwards.
+        QCOMPARE(shownAt, 20);
+        QCOMPARE(successesSeen, 20);
+        QCOMPARE(count.value(), 0);
+        QCOMPARE(ok.value(), 0);
+        QCOMPARE(shared.Outcomes[20], 9); // tab 8 selected last
+        tabs.setCurrentIndex(5);
+        shared.RecordResult(false);
+        QCOMPARE(shared.Outcomes[1], -6);
+        QCOMPARE(shared.Outcomes[2], 3); // the old series is overwritten, not cleared
+        QCOMPARE(shared.Attempts(), 1);
+    }
+
+    void longSeriesStaysInsideTheStore()
+    {
+        QProgressBar count, ok;
+        count.setRange(0, 1000);
+        count.setValue(0);
+        ok.setRange(0, 1000);
+        ok.setValue(0);
+        QTabBar tabs;
+        tabs.addTab(QStringLiteral("a"));
+        TShared shared(&count, &ok, &tabs);
+        for (int i = 0; i < 200; ++i)
+            shared.RecordResult(i % 2 == 0);
+        QCOMPARE(count.value(), 200);
+        QCOMPARE(ok.value(), 100);
+        QCOMPARE(shared.Outcomes[127], 1); // attempt 127 succeeded; later ones are not stored
+    }
+
+    void praise()
+    {
+        QProgressBar count, ok;
+        QTabBar tabs;
+        TShared shared(&count, &ok, &tabs);
+        QStringList texts;
+        for (const char* t : PraiseTexts)
+            texts << QString::fromUtf8(t);
+        QCOMPARE(texts.last(), QStringLiteral("Sehr gut... Überflieger"));
+        Random().setSeed(4242);
+        QMap<QString, int> seen;
+        for (int i = 0; i < 5000; ++i)
+            ++seen[shared.PickPraise()];
+        QCOMPARE(seen.size(), 5);
+        for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
+            QVERIFY(texts.contains(it.key()));
+            QVERIFY2(it.value() > 850 && it.value() < 1150, qPrintable(it.key()));
+        }
+        // One draw from 0 to 4 per praise.
+        Random().setSeed(0);
+        TRandom expected(0);
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(shared.PickPraise(), texts[static_cast<int>(expected.next(5))]);
+    }
+};
+
+TRAINER_TEST_MAIN(TestFramework)
+#include "test_framework.moc"
