@@ -228,7 +228,6 @@ void TForm2::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
-        m_frameMargins = frameGeometry().size() - size();
         RunHandler([this] { FormShow(); });
     }
 }
@@ -245,29 +244,3 @@ void TForm2::closeEvent(QCloseEvent* event)
     QCoreApplication::quit();
 }
 
-void TForm2::moveEvent(QMoveEvent* event)
-{
-    QWidget::moveEvent(event);
-    followFrame();
-}
-
-void TForm2::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    followFrame();
-}
-
-void TForm2::followFrame()
-{
-    // A window manager adds its frame only after the window is shown; once the
-    // frame is known the strip is sized again so that its outer size stays put,
-    // and the exercise follows.
-    if (!isVisible())
-        return;
-    const QSize margins = frameGeometry().size() - size();
-    if (margins == m_frameMargins)
-        return;
-    m_frameMargins = margins;
-    SetOuterGeometry(this, QRect(frameGeometry().topLeft(), QSize(OuterWidth, OuterHeight)));
-    placeExercise();
-}

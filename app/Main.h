@@ -66,15 +66,11 @@ protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void placeExercise();
-    void followFrame();
 
     QWidget* m_client;
-    QSize m_frameMargins;
     bool m_destroyed = false;
 };
 

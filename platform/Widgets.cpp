@@ -303,9 +303,60 @@ void TUpDown::resizeEvent(QResizeEvent*)
     m_down->setGeometry(0, h, width(), height() - h);
 }
 
+namespace {
+
+// Keeps a top-level window's outer geometry when the frame around it changes,
+// as when a window manager decorates the window only after it is shown. Moves
+// and resizes under an unchanged frame become the new outer geometry.
+class OuterGeometryKeeper : public QObject {
+public:
+    OuterGeometryKeeper(QWidget* window)
+        : QObject(window)
+        , m_window(window)
+    {
+        setObjectName(QStringLiteral("OuterGeometryKeeper"));
+        window->installEventFilter(this);
+    }
+
+    void apply(const QRect& outer)
+    {
+        m_outer = outer;
+        m_margins = m_window->frameGeometry().size() - m_window->size();
+        m_applying = true;
+        m_window->move(outer.topLeft());
+        m_window->resize(outer.size() - m_margins);
+        m_applying = false;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && !m_applying &&
+            (event->type() == QEvent::Show || event->type() == QEvent::Move ||
+             event->type() == QEvent::Resize)) {
+            const QSize margins = m_window->frameGeometry().size() - m_window->size();
+            if (margins != m_margins)
+                apply(QRect(m_window->pos(), m_outer.size()));
+            else
+                m_outer = m_window->frameGeometry();
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+    QRect m_outer;
+    QSize m_margins;
+    bool m_applying = false;
+};
+
+} // namespace
+
 void SetOuterGeometry(QWidget* window, const QRect& outer)
 {
-    const QSize frame = window->frameGeometry().size() - window->size();
-    window->move(outer.topLeft());
-    window->resize(outer.size() - frame);
+    auto* keeper = window->findChild<OuterGeometryKeeper*>(QStringLiteral("OuterGeometryKeeper"),
+                                                           Qt::FindDirectChildrenOnly);
+    if (!keeper)
+        keeper = new OuterGeometryKeeper(window);
+    keeper->apply(outer);
 }

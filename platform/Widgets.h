@@ -149,5 +149,6 @@ private:
     int m_position = 0;
 };
 
-// Sets a top-level window's outer (frame) geometry.
+// Sets a top-level window's outer (frame) geometry, and keeps it when the
+// frame around the window changes later.
 void SetOuterGeometry(QWidget* window, const QRect& outer);

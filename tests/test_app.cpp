@@ -1,0 +1,374 @@
+#include "TestMain.h"
+
+#include "app/Forms.h"
+#include "app/Main.h"
+#include "app/Statistic.h"
+#include "exercises/Rabatt.h"
+#include "framework/share2.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace {
+
+TColor pixel(const QImage& image, int x, int y)
+{
+    return FromQColor(image.pixelColor(x, y));
+}
+
+QImage paintChart(const StatisticData& data)
+{
+    QImage image(600, 330, QImage::Format_ARGB32_Premultiplied);
+    image.fill(QColor(0, 0, 64));
+    QPainter p(&image);
+    TCanvas canvas(p);
+    PaintStatistic(canvas, 600, 330, data);
+    return image;
+}
+
+StatisticData chartData(std::vector<int32_t> outcomes)
+{
+    StatisticData d;
+    for (int i = 0; i < 11; ++i)
+        d.names << QStringLiteral("Ü%1").arg(i);
+    d.attempts = static_cast<int>(outcomes.size());
+    d.outcomes = std::move(outcomes);
+    return d;
+}
+
+// Runs `check` on the next modal window, then closes it with OK.
+void onNextModal(std::function<void(QWidget*)> check)
+{
+    QTimer::singleShot(0, [check] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            onNextModal(check);
+            return;
+        }
+        check(modal);
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            box->button(QMessageBox::Ok)->click();
+        else if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->accept();
+    });
+}
+
+QByteArray processState(uint32_t pid)
+{
+    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray stat = f.readAll();
+    return stat.mid(stat.lastIndexOf(')') + 2, 1);
+}
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<TForms> m_forms;
+    QStringList m_messages;
+
+    void answerRabatt(bool right)
+    {
+        const rabatt::Task t = fmRabatt->task();
+        const int expected = rabatt::ExpectedPrice(t);
+        fmRabatt->Edit1->setText(QString::number(right ? expected : expected + 50));
+        QTest::keyClick(fmRabatt->Edit1, Qt::Key_F9);
+        QTest::keyClick(fmRabatt->Edit1, Qt::Key_F2);
+    }
+
+private slots:
+    void init()
+    {
+        m_messages.clear();
+        SetMessageHook([this](MessageKind, const QString& text) { m_messages << text; });
+        m_forms = std::make_unique<TForms>();
+        CreateForms(*m_forms);
+    }
+    void cleanup()
+    {
+        m_forms.reset();
+        SetMessageHook({});
+        QVERIFY(!Shared);
+    }
+
+    void mainWindowLayout()
+    {
+        Form2->show();
+        QCOMPARE(Form2->windowTitle(), QStringLiteral("Prozentrechnung"));
+        QCOMPARE(Form2->frameGeometry(), QRect(0, 0, 800, 102));
+        QCOMPARE(Form2->SpeedButton1->text(), QStringLiteral("Beenden Alt+F4"));
+        QCOMPARE(Form2->SpeedButton2->text(), QStringLiteral("Rechner F5"));
+        QCOMPARE(Form2->SpeedButton3->text(), QStringLiteral("Statistik F6"));
+        QCOMPARE(Form2->SpeedButton3->geometry(), QRect(248, 3, 120, 26));
+        QCOMPARE(Form2->pbCount->geometry(), QRect(636, 4, 150, 9));
+        QCOMPARE(Form2->pbSuccess->geometry(), QRect(636, 20, 150, 9));
+        QCOMPARE(Form2->pbCount->maximum(), 20);
+        QCOMPARE(Form2->pbCount->value(), 0);
+        QVERIFY(!Form2->pbCount->isTextVisible());
+        QCOMPARE(Form2->Label1->text(), QStringLiteral("Versuche"));
+        QCOMPARE(Form2->Label2->text(), QStringLiteral("richtig"));
+        QCOMPARE(Form2->Panel1->y(), 0);
+        QCOMPARE(Form2->TabControl1->y(), 33);
+        const QStringList tabs{"Schätzen", "Rabatt",   "Diagramm",   "Flächen",
+                               "Steigung", "Würfeln",  "Zinsrechnung", "Wachstum",
+                               "Geldanlage", "Pauken", "Börse"};
+        QCOMPARE(Shared->ExerciseNames(), tabs);
+        QCOMPARE(Form2->TabControl1->currentIndex(), 0);
+        // All eleven tabs fit in one row.
+        const QRect last = Form2->TabControl1->tabRect(10);
+        QVERIFY2(last.right() < Form2->TabControl1->width(), qPrintable(QString::number(last.right())));
+        QCOMPARE(Form2->Beenden1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
+        QCOMPARE(Form2->Rechner1->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(Form2->Statistik1->shortcut(), QKeySequence(Qt::Key_F6));
+        QCOMPARE(Form2->Datei1->title(), QStringLiteral("&Datei"));
+        QCOMPARE(Form2->Tools1->title(), QStringLiteral("&Tools"));
+        QCOMPARE(Form2->info1->title(), QStringLiteral("&Hilfe"));
+        QCOMPARE(Form2->Info2->text(), QStringLiteral("&Info"));
+    }
+
+    void startShowsNoExerciseUntilOneExists()
+    {
+        Form2->show();
+        QVERIFY(!Form2->CurrentExercise);
+        QVERIFY(!fmRabatt->isVisible());
+        QVERIFY(!fmVorlage->isVisible());
+        // A key that reaches the strip with no exercise shown does nothing.
+        QTest::keyClick(Form2, Qt::Key_F2);
+        QTest::keyClick(Form2, Qt::Key_F9);
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void tabSwitchPlacesExerciseAndMakesNewTask()
+    {
+        Form2->show();
+        fmRabatt->sbCheckIt->setEnabled(false);
+        Form2->TabControl1->setCurrentIndex(1);
+        QCOMPARE(Form2->CurrentExercise, fmRabatt);
+        QVERIFY(fmRabatt->isVisible());
+        QCOMPARE(fmRabatt->frameGeometry(), QRect(0, 102, 800, 468));
+        QVERIFY(fmRabatt->sbCheckIt->isEnabled());
+
+        // Leaving and coming back gives a new task each time, counting nothing.
+        fmRabatt->Edit1->setText(QStringLiteral("1234"));
+        Form2->TabControl1->setCurrentIndex(4); // no window: the shown exercise stays
+        QCOMPARE(Form2->CurrentExercise, fmRabatt);
+        QVERIFY(fmRabatt->isVisible());
+        QCOMPARE(fmRabatt->Edit1->text(), QStringLiteral("0"));
+        fmRabatt->Edit1->setText(QStringLiteral("1234"));
+        Form2->TabControl1->setCurrentIndex(1);
+        QCOMPARE(fmRabatt->Edit1->text(), QStringLiteral("0"));
+        QCOMPARE(Form2->pbCount->value(), 0);
+        QVERIFY(!fmVorlage->isVisible());
+    }
+
+    void exerciseFollowsTheStrip()
+    {
+        Form2->show();
+        Form2->TabControl1->setCurrentIndex(1);
+        Form2->move(40, 30);
+        Form2->TabControl1->setCurrentIndex(0);
+        QCOMPARE(TForm2::ExerciseBounds(Form2->frameGeometry()), QRect(40, 132, 800, 468));
+        QCOMPARE(fmRabatt->frameGeometry(), QRect(40, 132, 800, 468));
+    }
+
+    void keysAtTheStripGoToTheExercise()
+    {
+        Form2->show();
+        Form2->TabControl1->setCurrentIndex(1);
+        Random().setSeed(31);
+        TRandom copy(31);
+        QTest::keyClick(Form2->TabControl1, Qt::Key_F2);
+        const rabatt::Task t = rabatt::MakeTask(copy);
+        QCOMPARE(fmRabatt->task().price, t.price);
+        QCOMPARE(fmRabatt->task().discount2, t.discount2);
+        QTest::keyClick(Form2, Qt::Key_F1, Qt::ShiftModifier);
+        QCOMPARE(m_messages, QStringList{fmRabatt->Tips[1]});
+        fmRabatt->Edit1->setText(QString::number(rabatt::ExpectedPrice(t)));
+        QTest::keyClick(Form2, Qt::Key_F9);
+        QCOMPARE(Form2->pbSuccess->value(), 1);
+        QCOMPARE(fmVorlage->TaskValues[0], 0);
+    }
+
+    void twentyAttemptsShowTheStatistics()
+    {
+        Form2->show();
+        Form2->TabControl1->setCurrentIndex(1);
+        for (int i = 1; i <= 19; ++i)
+            answerRabatt(i % 4 != 0);
+        QCOMPARE(Form2->pbCount->value(), 19);
+        QCOMPARE(Form2->pbSuccess->value(), 15);
+
+        bool seen = false;
+        onNextModal([&](QWidget* modal) {
+            seen = true;
+            QCOMPARE(modal, static_cast<QWidget*>(fmStatistic));
+            QCOMPARE(Form2->pbCount->value(), 20);
+            QCOMPARE(fmStatistic->StaticText1->text(), QStringLiteral("Die Erfolgsquote beträgt 80%"));
+            // Twenty dots in the row of tab 1, one per column.
+            const QImage chart = fmStatistic->PaintBox1->grab().toImage();
+            for (int i = 0; i < 20; ++i) {
+                // Above the centre: the path runs through the centres of the row.
+                const TColor c = pixel(chart, i * 30 + 14, 30 + 8);
+                QCOMPARE(c, (i + 1) % 4 != 0 || i == 19 ? clr::Lime : clr::Red);
+            }
+        });
+        answerRabatt(true);
+        QVERIFY(seen);
+        QCOMPARE(Form2->pbCount->value(), 0);
+        QCOMPARE(Form2->pbSuccess->value(), 0);
+        answerRabatt(false);
+        QCOMPARE(Shared->Outcomes[1], -2);
+        QCOMPARE(Form2->pbCount->value(), 1);
+    }
+
+    void f6ShowsStatisticsWithoutChangingTheSeries()
+    {
+        Form2->show();
+        QApplication::setActiveWindow(Form2);
+        QVERIFY(QTest::qWaitForWindowActive(Form2));
+        bool seen = false;
+        onNextModal([&](QWidget* modal) {
+            seen = true;
+            QCOMPARE(modal, static_cast<QWidget*>(fmStatistic));
+            QCOMPARE(fmStatistic->windowTitle(), QStringLiteral("Statistik"));
+            QCOMPARE(fmStatistic->StaticText1->text(),
+                     QStringLiteral("Es wurden noch keine Aufgaben gerechnet"));
+        });
+        QTest::keyClick(Form2, Qt::Key_F6);
+        QVERIFY(seen);
+        QCOMPARE(Form2->pbCount->value(), 0);
+    }
+
+    void rateText_data()
+    {
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<int>("successes");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("none") << 0 << 0 << "Es wurden noch keine Aufgaben gerechnet";
+        QTest::addRow("one failure") << 1 << 0 << "Die Erfolgsquote beträgt 0%";
+        QTest::addRow("three of four") << 4 << 3 << "Die Erfolgsquote beträgt 75%";
+        QTest::addRow("one of two") << 2 << 1 << "Die Erfolgsquote beträgt 50%";
+        QTest::addRow("three of eight up to even") << 8 << 3 << "Die Erfolgsquote beträgt 38%";
+        QTest::addRow("one of eight down to even") << 8 << 1 << "Die Erfolgsquote beträgt 12%";
+        QTest::addRow("all") << 20 << 20 << "Die Erfolgsquote beträgt 100%";
+    }
+    void rateText()
+    {
+        QFETCH(int, attempts);
+        QFETCH(int, successes);
+        QFETCH(QString, text);
+        QCOMPARE(SuccessRateText(attempts, successes), text);
+    }
+
+    void chartOneFailure()
+    {
+        const QImage image = paintChart(chartData({-1}));
+        // Red dot in the box 2,2 .. 25,25 (outline black), yellow path from 0,0 to 15,15.
+        QCOMPARE(pixel(image, 14, 14), clr::Red);
+        QCOMPARE(pixel(image, 2, 14), clr::Black);
+        QCOMPARE(pixel(image, 25, 14), clr::Black);
+        QVERIFY(pixel(image, 26, 14) != clr::Black);
+        QCOMPARE(pixel(image, 0, 0), clr::Yellow);
+        QCOMPARE(pixel(image, 1, 1), clr::Yellow);
+        // Row lines every 30 pixels across the width.
+        for (int i = 1; i <= 11; ++i)
+            QCOMPARE(pixel(image, 599, i * 30 < 330 ? i * 30 : 329), i * 30 < 330 ? clr::Black : pixel(image, 599, 329));
+        QCOMPARE(pixel(image, 300, 30), clr::Black);
+        QCOMPARE(pixel(image, 300, 31), FromQColor(QColor(0, 0, 64)));
+    }
+
+    void chartTwoAttempts()
+    {
+        const QImage image = paintChart(chartData({11, -1}));
+        // Inside the dots, away from the path through their centres.
+        QCOMPARE(pixel(image, 8, 10 * 30 + 22), clr::Lime); // tab 10, column 0
+        QCOMPARE(pixel(image, 52, 15), clr::Red);           // tab 0, column 1
+        // The path from the green centre (15, 315) to the red one (45, 15).
+        QCOMPARE(pixel(image, 30, 165), clr::Yellow);
+        QCOMPARE(pixel(image, 8, 157), clr::Yellow); // first segment, from 0,0 to 15,315
+    }
+
+    void chartWithoutAttemptsHasNoPath()
+    {
+        const QImage image = paintChart(chartData({}));
+        for (int y = 0; y < 330; ++y)
+            for (int x = 0; x < 600; ++x)
+                QVERIFY(pixel(image, x, y) != clr::Yellow);
+    }
+
+    void realMessageBox()
+    {
+        SetMessageHook({});
+        onNextModal([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), ApplicationTitle());
+            QCOMPARE(box->text(), QStringLiteral("Sehr gut... Überflieger"));
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            QCOMPARE(box->buttons().size(), 1);
+        });
+        ShowMessage(QStringLiteral("Sehr gut... Überflieger"));
+        onNextModal([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->icon(), QMessageBox::Critical);
+            QCOMPARE(box->text(), QStringLiteral("'' ist kein gültiger Integerwert."));
+        });
+        ShowError(QStringLiteral("'' ist kein gültiger Integerwert"));
+    }
+
+    void calculator()
+    {
+        QTemporaryDir dir;
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir.path().toLocal8Bit());
+        Form2->show();
+        QApplication::setActiveWindow(Form2);
+        QVERIFY(QTest::qWaitForWindowActive(Form2));
+        QTest::keyClick(Form2, Qt::Key_F5); // none on PATH: silently nothing
+        QCOMPARE(Form2->CalcProcess.hProcess, InvalidProcessHandle);
+
+        const QString fake = dir.filePath(QStringLiteral("galculator"));
+        QFile f(fake);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\nexec sleep 60\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QTest::keyClick(Form2, Qt::Key_F5);
+        const TProcessInformation first = Form2->CalcProcess;
+        QVERIFY(first.hProcess != InvalidProcessHandle);
+        QVERIFY(!processState(first.dwProcessId).isEmpty());
+        Form2->SpeedButton2->click();
+        const TProcessInformation second = Form2->CalcProcess;
+        QVERIFY(second.hProcess != first.hProcess);
+        QTRY_VERIFY_WITH_TIMEOUT(processState(first.dwProcessId).isEmpty(), 5000); // ended and reaped
+        QVERIFY(!processState(second.dwProcessId).isEmpty());
+
+        // The pupil closes the calculator; F5 starts a new one without a message.
+        QVERIFY(TerminateProcess(second.hProcess, 0));
+        QTRY_VERIFY_WITH_TIMEOUT(processState(second.dwProcessId).isEmpty(), 5000);
+        Form2->Rechner1->trigger();
+        const TProcessInformation third = Form2->CalcProcess;
+        QVERIFY(third.hProcess != InvalidProcessHandle);
+        QVERIFY(m_messages.isEmpty());
+
+        // Program end ends the last one.
+        m_forms.reset();
+        QTRY_VERIFY_WITH_TIMEOUT(processState(third.dwProcessId).isEmpty(), 5000);
+        qputenv("PATH", path);
+        m_forms = std::make_unique<TForms>();
+        CreateForms(*m_forms);
+    }
+};
+
+TRAINER_TEST_MAIN(TestApp)
+#include "test_app.moc"

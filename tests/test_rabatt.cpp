@@ -1,0 +1,293 @@
+#include "TestMain.h"
+
+#include "app/Forms.h"
+#include "app/Main.h"
+#include "exercises/Rabatt.h"
+#include "framework/share2.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+
+#include <QLineEdit>
+
+using rabatt::Task;
+
+class TestRabatt : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<TForms> m_forms;
+    QStringList m_messages;
+
+    QStringList praises() const
+    {
+        QStringList texts;
+        for (const char* t : PraiseTexts)
+            texts << QString::fromUtf8(t);
+        return texts;
+    }
+    void setTask(const Task& t)
+    {
+        fmRabatt->TaskValues[0] = t.price;
+        fmRabatt->TaskValues[1] = t.discount1;
+        fmRabatt->TaskValues[2] = t.discount2;
+    }
+    void answer(const QString& text)
+    {
+        fmRabatt->Edit1->setFocus();
+        fmRabatt->Edit1->clear();
+        // Typed like a pupil where the test library can type it.
+        const bool typeable = text.size() < 100 && std::all_of(text.begin(), text.end(), [](QChar c) {
+                                  return c.unicode() < 128;
+                              });
+        if (typeable)
+            QTest::keyClicks(fmRabatt->Edit1, text);
+        else
+            fmRabatt->Edit1->setText(text);
+        QCOMPARE(fmRabatt->Edit1->text(), text);
+        QTest::keyClick(fmRabatt->Edit1, Qt::Key_F9);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SetMessageHook([this](MessageKind kind, const QString& text) {
+            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
+        });
+        m_forms = std::make_unique<TForms>();
+        CreateForms(*m_forms);
+        Form2->show();
+        Form2->TabControl1->setCurrentIndex(1);
+        QVERIFY(fmRabatt->isVisible());
+    }
+    void init()
+    {
+        m_messages.clear();
+        Form2->pbCount->setValue(0);
+        Form2->pbSuccess->setValue(0);
+        fmRabatt->NewTask();
+    }
+    void cleanupTestCase()
+    {
+        m_forms.reset();
+        SetMessageHook({});
+    }
+
+    void everyTaskHasItsExpectedPrice()
+    {
+        int halves = 0;
+        int naiveWrong = 0;
+        int lowest = INT_MAX, highest = 0;
+        for (int p = 800; p <= 2700; p += 100)
+            for (int d1 = 5; d1 <= 30; d1 += 5)
+                for (int d2 = 5; d2 <= 30; d2 += 5) {
+                    const Task t{p, d1, d2};
+                    const long long q = 1LL * p * (100 - d1) * (100 - d2);
+                    // Nearest to q / 10000, halves to even, worked out on doubled values.
+                    const long long lower = q / 10000;
+                    const long long twice = 2 * q - 2 * lower * 10000; // 2 * remainder
+                    long long expected = lower;
+                    if (twice > 10000 || (twice == 10000 && lower % 2 == 1))
+                        expected = lower + 1;
+                    if (twice == 10000)
+                        ++halves;
+                    QCOMPARE(static_cast<long long>(rabatt::ExpectedPrice(t)), expected);
+                    const double naive = (p * (100 - d1) / 100.0) * ((100 - d2) / 100.0);
+                    if (std::nearbyint(naive) != static_cast<double>(expected))
+                        ++naiveWrong;
+                    lowest = std::min<int>(lowest, rabatt::ExpectedPrice(t));
+                    highest = std::max<int>(highest, rabatt::ExpectedPrice(t));
+                }
+        QCOMPARE(halves, 165);
+        QCOMPARE(naiveWrong, 4); // plain doubles would get these wrong
+        QCOMPARE(lowest, 392);
+        QCOMPARE(highest, 2437);
+        QCOMPARE(rabatt::ExpectedPrice({1500, 5, 30}), 998);
+        QCOMPARE(rabatt::ExpectedPrice({900, 5, 30}), 598);
+    }
+
+    void drawsInOrder()
+    {
+        for (uint32_t seed : {0u, 1u, 99u, 0xFFFFFFFFu}) {
+            TRandom a(seed), b(seed);
+            const Task t = rabatt::MakeTask(a);
+            QCOMPARE(t.price, 800 + 100 * static_cast<int>(b.next(20)));
+            QCOMPARE(t.discount1, 5 + 5 * static_cast<int>(b.next(6)));
+            QCOMPARE(t.discount2, 5 + 5 * static_cast<int>(b.next(6)));
+        }
+        TRandom r(2024);
+        for (int i = 0; i < 2000; ++i) {
+            const Task t = rabatt::MakeTask(r);
+            QVERIFY(t.price >= 800 && t.price <= 2700 && t.price % 100 == 0);
+            QVERIFY(t.discount1 >= 5 && t.discount1 <= 30 && t.discount1 % 5 == 0);
+            QVERIFY(t.discount2 >= 5 && t.discount2 <= 30 && t.discount2 % 5 == 0);
+        }
+    }
+
+    void taskText()
+    {
+        QCOMPARE(rabatt::TaskText({1500, 5, 30}),
+                 QStringLiteral("Ein Computerverkäufer verlangt für seinen PC 1500 €.\n\r"
+                                "Da die Preise schnell fallen, muss er nach einer Woche\n\r"
+                                "5 % Rabatt geben. Auf einigen Computern bleibt er\n\r"
+                                "trotzdem sitzen und muss deshalb 2 Wochen später noch-\n\r"
+                                "mals 30 % Rabatt auf den bestehenden Preis geben."));
+    }
+
+    void windowLayout()
+    {
+        QCOMPARE(fmRabatt->windowTitle(), QStringLiteral("Rabatt"));
+        QCOMPARE(fmRabatt->StaticText1->geometry(), QRect(448, 172, 343, 101));
+        QCOMPARE(fmRabatt->Edit1->geometry(), QRect(644, 361, 72, 24));
+        QCOMPARE(fmRabatt->UpDown1->geometry(), QRect(716, 361, 19, 24));
+        QCOMPARE(fmRabatt->Label1->text(), QStringLiteral("Preis (auf DM gerundet)"));
+        QCOMPARE(fmRabatt->laTaskText->text(),
+                 QStringLiteral("Berechne den aktuellen Preis des Computers in € !"));
+        QCOMPARE(fmRabatt->Tips.size(), 4);
+        QCOMPARE(fmRabatt->Tips[0], QStringLiteral("Prozentwert = Prozentsatz · Grundwert"));
+        // The picture fills the left edge above the bottom panel.
+        QCOMPARE(fmRabatt->Image1->x(), 0);
+        QCOMPARE(fmRabatt->Image1->width(), 445);
+        QCOMPARE(fmRabatt->Image1->y() + fmRabatt->Image1->height(), fmRabatt->Panel6->y());
+    }
+
+    void newTaskShowsTaskAndResetsAnswer()
+    {
+        Random().setSeed(7);
+        TRandom copy(7);
+        fmRabatt->Edit1->setText(QStringLiteral("123"));
+        QTest::keyClick(fmRabatt->Edit1, Qt::Key_F2);
+        const Task t = rabatt::MakeTask(copy);
+        QCOMPARE(fmRabatt->task().price, t.price);
+        QCOMPARE(fmRabatt->task().discount1, t.discount1);
+        QCOMPARE(fmRabatt->task().discount2, t.discount2);
+        QCOMPARE(fmRabatt->StaticText1->text(), rabatt::TaskText(t).remove(QLatin1Char('\r')));
+        QCOMPARE(fmRabatt->Edit1->text(), QStringLiteral("0"));
+        QVERIFY(fmRabatt->sbCheckIt->isEnabled());
+        QCOMPARE(Form2->pbCount->value(), 0);
+    }
+
+    void verdicts_data()
+    {
+        QTest::addColumn<int>("price");
+        QTest::addColumn<int>("d1");
+        QTest::addColumn<int>("d2");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("right");
+        QTest::addRow("998 exact") << 1500 << 5 << 30 << "998" << true;
+        QTest::addRow("997 within one") << 1500 << 5 << 30 << "997" << true;
+        QTest::addRow("999 within one") << 1500 << 5 << 30 << "999" << true;
+        QTest::addRow("996 too low") << 1500 << 5 << 30 << "996" << false;
+        QTest::addRow("1000 too high") << 1500 << 5 << 30 << "1000" << false;
+        QTest::addRow("598 half to even") << 900 << 5 << 30 << "598" << true;
+        QTest::addRow("599 by tolerance") << 900 << 5 << 30 << "599" << true;
+        QTest::addRow("392 behind blanks") << 800 << 30 << 30 << "   392" << true;
+        QTest::addRow("plus sign") << 800 << 30 << 30 << "+392" << true;
+        QTest::addRow("untouched zero") << 800 << 30 << 30 << "0" << false;
+        QTest::addRow("negative") << 800 << 30 << 30 << "-5" << false;
+        QTest::addRow("largest") << 2700 << 5 << 5 << "2437" << true;
+        QTest::addRow("int max") << 2700 << 5 << 5 << "2147483647" << false;
+        QTest::addRow("int min") << 2700 << 5 << 5 << "-2147483648" << false;
+    }
+    void verdicts()
+    {
+        QFETCH(int, price);
+        QFETCH(int, d1);
+        QFETCH(int, d2);
+        QFETCH(QString, entry);
+        QFETCH(bool, right);
+        const Task t{price, d1, d2};
+        setTask(t);
+        answer(entry);
+        QCOMPARE(m_messages.size(), 1);
+        if (right)
+            QVERIFY2(praises().contains(m_messages[0]), qPrintable(m_messages[0]));
+        else
+            QCOMPARE(m_messages[0], QStringLiteral("Der aktuelle Preis ist %1 € !")
+                                        .arg(rabatt::ExpectedPrice(t)));
+        QCOMPARE(Form2->pbCount->value(), 1);
+        QCOMPARE(Form2->pbSuccess->value(), right ? 1 : 0);
+        QCOMPARE(Shared->Outcomes[1], right ? 2 : -2);
+        QVERIFY(!fmRabatt->sbCheckIt->isEnabled());
+        // Evaluated: F9 and the button do nothing until the next task.
+        QTest::keyClick(fmRabatt->Edit1, Qt::Key_F9);
+        fmRabatt->sbCheckIt->click();
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(Form2->pbCount->value(), 1);
+        QTest::keyClick(fmRabatt->Edit1, Qt::Key_F2);
+        QVERIFY(fmRabatt->sbCheckIt->isEnabled());
+    }
+
+    void invalidEntries_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addRow("thousands separator") << "1.000";
+        QTest::addRow("decimal comma") << "12,5";
+        QTest::addRow("blank after") << "392 ";
+        QTest::addRow("empty") << "";
+        QTest::addRow("letters") << "neunhundert";
+        QTest::addRow("beyond 32 bit") << "99999999999";
+        QTest::addRow("euro sign") << "998 €";
+        QTest::addRow("long") << QString(5000, QLatin1Char('7'));
+    }
+    void invalidEntries()
+    {
+        QFETCH(QString, entry);
+        setTask({1500, 5, 30});
+        answer(entry);
+        QCOMPARE(m_messages,
+                 QStringList{QStringLiteral("E:'%1' ist kein gültiger Integerwert.").arg(entry)});
+        QCOMPARE(Form2->pbCount->value(), 0);
+        QVERIFY(fmRabatt->sbCheckIt->isEnabled());
+        QCOMPARE(fmRabatt->Edit1->text(), entry); // nothing lost
+        // Corrected, the same task is evaluated once.
+        m_messages.clear();
+        answer(QStringLiteral("998"));
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(Form2->pbCount->value(), 1);
+        QCOMPARE(Form2->pbSuccess->value(), 1);
+    }
+
+    void invalidEntryRecordsNothing()
+    {
+        Shared->Outcomes[1] = 12345;
+        setTask({1500, 5, 30});
+        answer(QStringLiteral("1.000"));
+        QCOMPARE(m_messages, QStringList{"E:'1.000' ist kein gültiger Integerwert."});
+        QCOMPARE(Shared->Outcomes[1], 12345);
+        QCOMPARE(Form2->pbCount->value(), 0);
+    }
+
+    void spinButtons_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QString>("after");
+        QTest::addRow("up from 0") << "0" << 1 << "1";
+        QTest::addRow("down at 0 stays") << "0" << -1 << "0";
+        QTest::addRow("typed value wins") << "998" << 1 << "999";
+        QTest::addRow("top of range") << "5000" << 1 << "5000";
+        QTest::addRow("above range clamps") << "7000" << -1 << "4999";
+        QTest::addRow("plain digits") << "1999" << 3 << "2002";
+    }
+    void spinButtons()
+    {
+        QFETCH(QString, before);
+        QFETCH(int, steps);
+        QFETCH(QString, after);
+        fmRabatt->Edit1->setText(before);
+        for (int i = 0; i < std::abs(steps); ++i)
+            QTest::keyClick(fmRabatt->Edit1, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
+        QCOMPARE(fmRabatt->Edit1->text(), after);
+    }
+
+    void spinButtonsKeepPositionOverText()
+    {
+        fmRabatt->Edit1->setText(QStringLiteral("40"));
+        fmRabatt->UpDown1->step(1);
+        fmRabatt->Edit1->setText(QStringLiteral("abc"));
+        fmRabatt->UpDown1->step(1);
+        QCOMPARE(fmRabatt->Edit1->text(), QStringLiteral("42"));
+    }
+};
+
+TRAINER_TEST_MAIN(TestRabatt)
+#include "test_rabatt.moc"
