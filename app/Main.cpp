@@ -11,6 +11,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QVBoxLayout>
 
 TForm2* Form2 = nullptr;
@@ -23,6 +25,29 @@ constexpr int OuterHeight = 102;
 const char* const TabTexts[11] = {"Schätzen",   "Rabatt",  "Diagramm",     "Flächen",
                                   "Steigung",   "Würfeln", "Zinsrechnung", "Wachstum",
                                   "Geldanlage", "Pauken",  "Börse"};
+
+// Tabs with little padding around their text, so that all eleven fit in one
+// row of the strip.
+class TCompactTabStyle : public QProxyStyle {
+public:
+    explicit TCompactTabStyle(QObject* parent)
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {
+        setParent(parent);
+    }
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override
+    {
+        switch (metric) {
+        case PM_TabBarTabHSpace:
+            return 12;
+        case PM_TabBarTabVSpace:
+            return 8;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
 
 } // namespace
 
@@ -116,15 +141,18 @@ TForm2::TForm2(QWidget* parent)
     }
 
     TabControl1 = MakeChild<QTabBar>(m_client, "TabControl1", 0, 33, 792, 22);
-    // Tahoma 11 px bold in navy; narrow padding keeps all eleven tabs in one row.
-    TabControl1->setStyleSheet(
-        QStringLiteral("QTabBar { font: bold 11px \"Tahoma\"; }"
-                       "QTabBar::tab { color: #000080; padding: 3px 6px; }"));
+    QFont tabFont(QStringLiteral("Tahoma"));
+    tabFont.setPixelSize(11);
+    tabFont.setBold(true);
+    TabControl1->setFont(tabFont);
+    TabControl1->setStyle(new TCompactTabStyle(this));
     TabControl1->setDrawBase(true);
     TabControl1->setExpanding(false);
     TabControl1->setUsesScrollButtons(false);
-    for (const char* text : TabTexts)
-        TabControl1->addTab(QString::fromUtf8(text));
+    for (int i = 0; i < 11; ++i) {
+        TabControl1->addTab(QString::fromUtf8(TabTexts[i]));
+        TabControl1->setTabTextColor(i, ToQColor(clr::Navy));
+    }
     align->addAligned(TabControl1, TAlign::Top);
     connect(TabControl1, &QTabBar::currentChanged, this,
             [this] { RunHandler([this] { TabControl1Change(); }); });
@@ -241,6 +269,7 @@ void TForm2::keyPressEvent(QKeyEvent* event)
 void TForm2::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    QCoreApplication::quit();
+    // Not quit(): that asks every window to close first, and exercise windows,
+    // which have no close box, refuse.
+    QCoreApplication::exit(0);
 }
-

@@ -75,6 +75,7 @@ TfmStatistic::TfmStatistic(QWidget* parent)
     setObjectName(QStringLiteral("fmStatistic"));
     setWindowTitle(QStringLiteral("Statistik"));
     setModal(true);
+    // The client area of a 608 x 394 window with a classic frame.
     resize(600, 367);
 
     Image1 = MakeChild<TImage>(this, "Image1", -2, -1, 602, 330);
@@ -110,9 +111,9 @@ void TfmStatistic::showEvent(QShowEvent* event)
         FormShow();
         // Centred on the desktop by its outer frame.
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame(QPoint(0, 0), QSize(608, 394));
+            QRect frame = frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
-            SetOuterGeometry(this, frame);
+            move(frame.topLeft());
         }
     }
     QDialog::showEvent(event);

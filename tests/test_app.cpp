@@ -117,14 +117,15 @@ private slots:
         QCOMPARE(Form2->Label2->text(), QStringLiteral("richtig"));
         QCOMPARE(Form2->Panel1->y(), 0);
         QCOMPARE(Form2->TabControl1->y(), 33);
-        const QStringList tabs{"Schätzen", "Rabatt",   "Diagramm",   "Flächen",
-                               "Steigung", "Würfeln",  "Zinsrechnung", "Wachstum",
-                               "Geldanlage", "Pauken", "Börse"};
+        const QStringList tabs{"Schätzen",   "Rabatt",  "Diagramm",     "Flächen",
+                               "Steigung",   "Würfeln", "Zinsrechnung", "Wachstum",
+                               "Geldanlage", "Pauken",  "Börse"};
         QCOMPARE(Shared->ExerciseNames(), tabs);
         QCOMPARE(Form2->TabControl1->currentIndex(), 0);
         // All eleven tabs fit in one row.
         const QRect last = Form2->TabControl1->tabRect(10);
-        QVERIFY2(last.right() < Form2->TabControl1->width(), qPrintable(QString::number(last.right())));
+        QVERIFY2(last.right() < Form2->TabControl1->width(),
+                 qPrintable(QString::number(last.right())));
         QCOMPARE(Form2->Beenden1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
         QCOMPARE(Form2->Rechner1->shortcut(), QKeySequence(Qt::Key_F5));
         QCOMPARE(Form2->Statistik1->shortcut(), QKeySequence(Qt::Key_F6));
@@ -211,7 +212,8 @@ private slots:
             seen = true;
             QCOMPARE(modal, static_cast<QWidget*>(fmStatistic));
             QCOMPARE(Form2->pbCount->value(), 20);
-            QCOMPARE(fmStatistic->StaticText1->text(), QStringLiteral("Die Erfolgsquote beträgt 80%"));
+            QCOMPARE(fmStatistic->StaticText1->text(),
+                     QStringLiteral("Die Erfolgsquote beträgt 80%"));
             // Twenty dots in the row of tab 1, one per column.
             const QImage chart = fmStatistic->PaintBox1->grab().toImage();
             for (int i = 0; i < 20; ++i) {
@@ -280,7 +282,8 @@ private slots:
         QCOMPARE(pixel(image, 1, 1), clr::Yellow);
         // Row lines every 30 pixels across the width.
         for (int i = 1; i <= 11; ++i)
-            QCOMPARE(pixel(image, 599, i * 30 < 330 ? i * 30 : 329), i * 30 < 330 ? clr::Black : pixel(image, 599, 329));
+            QCOMPARE(pixel(image, 599, i * 30 < 330 ? i * 30 : 329),
+                     i * 30 < 330 ? clr::Black : pixel(image, 599, 329));
         QCOMPARE(pixel(image, 300, 30), clr::Black);
         QCOMPARE(pixel(image, 300, 31), FromQColor(QColor(0, 0, 64)));
     }
@@ -325,6 +328,20 @@ private slots:
         ShowError(QStringLiteral("'' ist kein gültiger Integerwert"));
     }
 
+    void closingTheStripEndsTheProgram()
+    {
+        Form2->show();
+        Form2->TabControl1->setCurrentIndex(1);
+        QVERIFY(fmRabatt->isVisible());
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+        watchdog.start(3000);
+        QTimer::singleShot(0, Form2, [] { Form2->SpeedButton1->click(); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!Form2->isVisible());
+    }
+
     void calculator()
     {
         QTemporaryDir dir;
@@ -350,7 +367,8 @@ private slots:
         Form2->SpeedButton2->click();
         const TProcessInformation second = Form2->CalcProcess;
         QVERIFY(second.hProcess != first.hProcess);
-        QTRY_VERIFY_WITH_TIMEOUT(processState(first.dwProcessId).isEmpty(), 5000); // ended and reaped
+        QTRY_VERIFY_WITH_TIMEOUT(processState(first.dwProcessId).isEmpty(),
+                                 5000); // ended and reaped
         QVERIFY(!processState(second.dwProcessId).isEmpty());
 
         // The pupil closes the calculator; F5 starts a new one without a message.

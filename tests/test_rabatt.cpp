@@ -35,9 +35,9 @@ private:
         fmRabatt->Edit1->setFocus();
         fmRabatt->Edit1->clear();
         // Typed like a pupil where the test library can type it.
-        const bool typeable = text.size() < 100 && std::all_of(text.begin(), text.end(), [](QChar c) {
-                                  return c.unicode() < 128;
-                              });
+        const bool typeable =
+            text.size() < 100 &&
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
         if (typeable)
             QTest::keyClicks(fmRabatt->Edit1, text);
         else
@@ -201,8 +201,8 @@ private slots:
         if (right)
             QVERIFY2(praises().contains(m_messages[0]), qPrintable(m_messages[0]));
         else
-            QCOMPARE(m_messages[0], QStringLiteral("Der aktuelle Preis ist %1 € !")
-                                        .arg(rabatt::ExpectedPrice(t)));
+            QCOMPARE(m_messages[0],
+                     QStringLiteral("Der aktuelle Preis ist %1 € !").arg(rabatt::ExpectedPrice(t)));
         QCOMPARE(Form2->pbCount->value(), 1);
         QCOMPARE(Form2->pbSuccess->value(), right ? 1 : 0);
         QCOMPARE(Shared->Outcomes[1], right ? 2 : -2);
