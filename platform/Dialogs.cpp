@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -17,7 +18,10 @@ MessageHook& hook()
 
 void showBox(QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::Ok);
+    QMessageBox box(icon, ApplicationTitle(), QString(), QMessageBox::Ok);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int maxWidth = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
+    box.setText(FitToWidth(text, QFontMetrics(box.font()), maxWidth));
     box.setTextFormat(Qt::PlainText);
     box.adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -29,6 +33,16 @@ void showBox(QMessageBox::Icon icon, const QString& text)
 }
 
 } // namespace
+
+QString FitToWidth(const QString& text, const QFontMetrics& metrics, int maxWidth)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        if (metrics.horizontalAdvance(line) > maxWidth)
+            line = metrics.elidedText(line, Qt::ElideMiddle, maxWidth);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
 
 QString TitleFromFileName(const QString& fileName)
 {

@@ -5,11 +5,16 @@
 #include <functional>
 
 class Exception;
+class QFontMetrics;
 
 // The application title: the program file's name, first letter upper case,
 // the rest lower case, cut at the first dot ("prozentrechnung" -> "Prozentrechnung").
 QString TitleFromFileName(const QString& fileName);
 QString ApplicationTitle();
+
+// The text as a message box shows it: a line wider than maxWidth (an entry of
+// thousands of characters) is shortened in its middle, so the box fits the screen.
+QString FitToWidth(const QString& text, const QFontMetrics& metrics, int maxWidth);
 
 enum class MessageKind { Plain, Error };
 

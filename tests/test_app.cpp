@@ -342,6 +342,26 @@ private slots:
         QVERIFY(!Form2->isVisible());
     }
 
+    void longMessagesFitTheScreen()
+    {
+        const QFontMetrics fm(QApplication::font());
+        const QString entry = QStringLiteral("'%1' ist kein gültiger Integerwert.")
+                                  .arg(QString(20000, QLatin1Char('9')));
+        const QString shown = FitToWidth(entry, fm, 600);
+        QVERIFY(fm.horizontalAdvance(shown) <= 600);
+        QVERIFY(shown.startsWith(QStringLiteral("'999")));
+        QVERIFY(shown.endsWith(QStringLiteral("Integerwert.")));
+        QCOMPARE(FitToWidth(QStringLiteral("Kurz\nauch kurz"), fm, 600),
+                 QStringLiteral("Kurz\nauch kurz"));
+
+        SetMessageHook({});
+        onNextModal([](QWidget* modal) {
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            QVERIFY(modal->frameGeometry().width() <= screen.width());
+        });
+        ShowError(entry);
+    }
+
     void calculator()
     {
         QTemporaryDir dir;

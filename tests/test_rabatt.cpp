@@ -5,6 +5,7 @@
 #include "exercises/Rabatt.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
+#include "platform/Numbers.h"
 #include "platform/Random.h"
 
 #include <QLineEdit>
@@ -254,6 +255,35 @@ private slots:
         QCOMPARE(m_messages, QStringList{"E:'1.000' ist kein gültiger Integerwert."});
         QCOMPARE(Shared->Outcomes[1], 12345);
         QCOMPARE(Form2->pbCount->value(), 0);
+    }
+
+    void anyTextGivesVerdictOrMessage()
+    {
+        // Random texts from digits, signs, blanks, separators and letters: each
+        // evaluation is either counted once with a verdict, or shown as the
+        // conversion message with nothing counted.
+        TRandom r(99);
+        const QString alphabet = QStringLiteral("0123456789 +-$xX.,aZ€ä\t");
+        int counted = 0;
+        for (int i = 0; i < 3000; ++i) {
+            QString text;
+            const int length = static_cast<int>(r.next(12));
+            for (int k = 0; k < length; ++k)
+                text += alphabet[static_cast<int>(r.next(static_cast<uint32_t>(alphabet.size())))];
+            m_messages.clear();
+            Form2->pbCount->setValue(0);
+            fmRabatt->NewTask();
+            fmRabatt->Edit1->setText(text);
+            QTest::keyClick(fmRabatt->Edit1, Qt::Key_F9);
+            QCOMPARE(m_messages.size(), 1);
+            const bool converted = TryStrToInt(text).has_value();
+            QCOMPARE(Form2->pbCount->value(), converted ? 1 : 0);
+            QCOMPARE(fmRabatt->sbCheckIt->isEnabled(), !converted);
+            QCOMPARE(m_messages[0].startsWith(QStringLiteral("E:")), !converted);
+            QCOMPARE(fmRabatt->Edit1->text(), text);
+            counted += converted;
+        }
+        QVERIFY(counted > 100);
     }
 
     void spinButtons_data()
