@@ -52,6 +52,21 @@ public:
     bool failCheck = false;
 };
 
+// The strip's two bars and a tab strip, as the score keeper sees them.
+struct Strip {
+    explicit Strip(int seriesLength = 20, int tabCount = 11)
+    {
+        for (QProgressBar* bar : {&count, &ok}) {
+            bar->setRange(0, seriesLength);
+            bar->setValue(0);
+        }
+        for (int i = 0; i < tabCount; ++i)
+            tabs.addTab(QString::number(i));
+    }
+    QProgressBar count, ok;
+    QTabBar tabs;
+};
+
 } // namespace
 
 class TestFramework : public QObject {
@@ -199,14 +214,10 @@ private slots:
         QFETCH(int, tab);
         QFETCH(bool, success);
         QFETCH(int, stored);
-        QProgressBar count, ok;
-        count.setRange(0, 20);
-        count.setValue(0);
-        ok.setRange(0, 20);
-        ok.setValue(0);
-        QTabBar tabs;
-        for (int i = 0; i < 11; ++i)
-            tabs.addTab(QString::number(i));
+        Strip strip;
+        QProgressBar& count = strip.count;
+        QProgressBar& ok = strip.ok;
+        QTabBar& tabs = strip.tabs;
         tabs.setCurrentIndex(tab);
         TShared shared(&count, &ok, &tabs);
         shared.RecordResult(success);
@@ -218,14 +229,10 @@ private slots:
 
     void seriesOfTwenty()
     {
-        QProgressBar count, ok;
-        count.setRange(0, 20);
-        count.setValue(0);
-        ok.setRange(0, 20);
-        ok.setValue(0);
-        QTabBar tabs;
-        for (int i = 0; i < 11; ++i)
-            tabs.addTab(QString::number(i));
+        Strip strip;
+        QProgressBar& count = strip.count;
+        QProgressBar& ok = strip.ok;
+        QTabBar& tabs = strip.tabs;
         TShared shared(&count, &ok, &tabs);
         int shownAt = -1;
         int successesSeen = -1;
@@ -255,13 +262,10 @@ private slots:
 
     void longSeriesStaysInsideTheStore()
     {
-        QProgressBar count, ok;
-        count.setRange(0, 1000);
-        count.setValue(0);
-        ok.setRange(0, 1000);
-        ok.setValue(0);
-        QTabBar tabs;
-        tabs.addTab(QStringLiteral("a"));
+        Strip strip(1000, 1);
+        QProgressBar& count = strip.count;
+        QProgressBar& ok = strip.ok;
+        QTabBar& tabs = strip.tabs;
         TShared shared(&count, &ok, &tabs);
         for (int i = 0; i < 200; ++i)
             shared.RecordResult(i % 2 == 0);
