@@ -1,5 +1,6 @@
 #include "app/Forms.h"
 
+#include "app/Info.h"
 #include "app/Main.h"
 #include "app/Statistic.h"
 #include "exercises/Rabatt.h"
@@ -11,4 +12,5 @@ void CreateForms(TForms& forms)
     forms.Create(fmVorlage);
     forms.Create(fmRabatt);
     forms.Create(fmStatistic);
+    forms.Create(fmInfo);
 }

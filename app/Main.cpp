@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/Info.h"
 #include "app/Statistic.h"
 #include "exercises/Rabatt.h"
 #include "framework/Vorlage.h"
@@ -230,7 +231,11 @@ void TForm2::SpeedButton3Click()
 
 void TForm2::Info2Click()
 {
-    // The info window is not part of this build yet.
+    if (!fmInfo)
+        return;
+    const QString build = fmInfo->DaysSince(QStringLiteral("1.4.1999"));
+    fmInfo->ShowProgramInfo(QStringLiteral("Team Prozentrechnung"), QStringLiteral("1.3"), build,
+                            0x00FFFF, 0x0000FF);
 }
 
 void TForm2::FormKeyDown(int key, Qt::KeyboardModifiers shift)
