@@ -52,9 +52,9 @@ private slots:
     void calculatorCommandPicksFirstFound()
     {
         QCOMPARE(ResolveProgram(QStringLiteral("Calc.exe")), QString());
-        const QString xcalc = writeScript(m_dir, QStringLiteral("xcalc"), "exec sleep 30");
+        const QString xcalc = writeScript(m_dir, QStringLiteral("xcalc"), "exec /bin/sleep 30");
         QCOMPARE(ResolveProgram(QStringLiteral("Calc.exe")), xcalc);
-        const QString kcalc = writeScript(m_dir, QStringLiteral("kcalc"), "exec sleep 30");
+        const QString kcalc = writeScript(m_dir, QStringLiteral("kcalc"), "exec /bin/sleep 30");
         QCOMPARE(ResolveProgram(QStringLiteral("calc.exe")), kcalc);
         QFile::remove(kcalc);
         QCOMPARE(ResolveProgram(QStringLiteral("")), QString());
@@ -75,7 +75,7 @@ private slots:
 
     void terminateEndsAndReapsTheChild()
     {
-        writeScript(m_dir, QStringLiteral("xcalc"), "exec sleep 30");
+        writeScript(m_dir, QStringLiteral("xcalc"), "exec /bin/sleep 30");
         TProcessInformation info;
         StartProgram(QStringLiteral("Calc.exe"), info);
         QVERIFY(info.hProcess != InvalidProcessHandle);
