@@ -3,6 +3,7 @@
 #include "app/Info.h"
 #include "app/Main.h"
 #include "app/Statistic.h"
+#include "exercises/Geldanlage.h"
 #include "exercises/Rabatt.h"
 #include "framework/Vorlage.h"
 
@@ -12,5 +13,6 @@ void CreateForms(TForms& forms)
     forms.Create(fmVorlage);
     forms.Create(fmRabatt);
     forms.Create(fmStatistic);
+    forms.Create(fmGeldanlage);
     forms.Create(fmInfo);
 }

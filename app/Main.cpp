@@ -2,6 +2,7 @@
 
 #include "app/Info.h"
 #include "app/Statistic.h"
+#include "exercises/Geldanlage.h"
 #include "exercises/Rabatt.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
@@ -57,6 +58,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
     switch (tabIndex) {
     case 1:
         return fmRabatt;
+    case 8:
+        return fmGeldanlage;
     default:
         return nullptr;
     }
