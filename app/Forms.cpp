@@ -5,6 +5,7 @@
 #include "app/Statistic.h"
 #include "exercises/Geldanlage.h"
 #include "exercises/Rabatt.h"
+#include "exercises/Wuerfeln.h"
 #include "framework/Vorlage.h"
 
 void CreateForms(TForms& forms)
@@ -13,6 +14,7 @@ void CreateForms(TForms& forms)
     forms.Create(fmVorlage);
     forms.Create(fmRabatt);
     forms.Create(fmStatistic);
+    forms.Create(fmWuerfeln);
     forms.Create(fmGeldanlage);
     forms.Create(fmInfo);
 }

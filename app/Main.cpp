@@ -4,6 +4,7 @@
 #include "app/Statistic.h"
 #include "exercises/Geldanlage.h"
 #include "exercises/Rabatt.h"
+#include "exercises/Wuerfeln.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
@@ -60,6 +61,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
         return fmRabatt;
     case 8:
         return fmGeldanlage;
+    case 5:
+        return fmWuerfeln;
     default:
         return nullptr;
     }
