@@ -5,6 +5,7 @@
 #include "app/Statistic.h"
 #include "exercises/Geldanlage.h"
 #include "exercises/Rabatt.h"
+#include "exercises/Steigung.h"
 #include "exercises/Wuerfeln.h"
 #include "framework/Vorlage.h"
 
@@ -14,6 +15,7 @@ void CreateForms(TForms& forms)
     forms.Create(fmVorlage);
     forms.Create(fmRabatt);
     forms.Create(fmStatistic);
+    forms.Create(fmSteigung);
     forms.Create(fmWuerfeln);
     forms.Create(fmGeldanlage);
     forms.Create(fmInfo);

@@ -4,6 +4,7 @@
 #include "app/Statistic.h"
 #include "exercises/Geldanlage.h"
 #include "exercises/Rabatt.h"
+#include "exercises/Steigung.h"
 #include "exercises/Wuerfeln.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
@@ -59,10 +60,12 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
     switch (tabIndex) {
     case 1:
         return fmRabatt;
-    case 8:
-        return fmGeldanlage;
+    case 4:
+        return fmSteigung;
     case 5:
         return fmWuerfeln;
+    case 8:
+        return fmGeldanlage;
     default:
         return nullptr;
     }
