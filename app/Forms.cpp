@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "app/Statistic.h"
+#include "exercises/Flaechen.h"
 #include "exercises/Rabatt.h"
 #include "framework/Vorlage.h"
 
@@ -9,6 +10,7 @@ void CreateForms(TForms& forms)
 {
     forms.Create(Form2);
     forms.Create(fmVorlage);
+    forms.Create(fmFlaechen);
     forms.Create(fmRabatt);
     forms.Create(fmStatistic);
 }
