@@ -57,7 +57,7 @@ private slots:
         SetMessageHook([this](MessageKind kind, const QString& text) {
             m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
         });
-        QApplication::setKeyboardInputInterval(60);
+        QApplication::setKeyboardInputInterval(250);
         m_forms = std::make_unique<TForms>();
         CreateForms(*m_forms);
         Form2->show();
