@@ -3,6 +3,7 @@
 #include "app/Info.h"
 #include "app/Main.h"
 #include "app/Statistic.h"
+#include "exercises/Flaechen.h"
 #include "exercises/Geldanlage.h"
 #include "exercises/Rabatt.h"
 #include "exercises/Steigung.h"
@@ -13,6 +14,7 @@ void CreateForms(TForms& forms)
 {
     forms.Create(Form2);
     forms.Create(fmVorlage);
+    forms.Create(fmFlaechen);
     forms.Create(fmRabatt);
     forms.Create(fmStatistic);
     forms.Create(fmSteigung);

@@ -2,6 +2,7 @@
 
 #include "app/Info.h"
 #include "app/Statistic.h"
+#include "exercises/Flaechen.h"
 #include "exercises/Geldanlage.h"
 #include "exercises/Rabatt.h"
 #include "exercises/Steigung.h"
@@ -60,6 +61,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
     switch (tabIndex) {
     case 1:
         return fmRabatt;
+    case 3:
+        return fmFlaechen;
     case 4:
         return fmSteigung;
     case 5:

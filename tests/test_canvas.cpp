@@ -1,6 +1,7 @@
 #include "TestMain.h"
 
 #include "platform/Canvas.h"
+#include "platform/Widgets.h"
 #include "utils/utils.h"
 
 #include <QImage>
@@ -172,6 +173,70 @@ private slots:
             }
         }
         QCOMPARE(image, before);
+    }
+
+    void shapeWidget_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("penWidth");
+        QTest::addColumn<bool>("clearPen");
+        QTest::addColumn<bool>("clearBrush");
+        QTest::addColumn<QRect>("ink");
+        QTest::addColumn<bool>("cornerPainted"); // top-left pixel of the ink box
+        const auto rect = static_cast<int>(TShapeType::Rectangle);
+        QTest::addRow("rectangle fills the widget")
+            << rect << QSize(20, 10) << 1 << false << false << QRect(0, 0, 20, 10) << true;
+        QTest::addRow("one pixel high")
+            << rect << QSize(20, 1) << 1 << false << false << QRect(0, 0, 20, 1) << true;
+        QTest::addRow("wide pen stays inside")
+            << rect << QSize(20, 10) << 3 << false << false << QRect(0, 0, 20, 10) << true;
+        QTest::addRow("clear pen fills one less")
+            << rect << QSize(20, 10) << 1 << true << false << QRect(0, 0, 19, 9) << true;
+        QTest::addRow("clear brush")
+            << rect << QSize(20, 10) << 1 << false << true << QRect(0, 0, 20, 10) << true;
+        QTest::addRow("square centred") << static_cast<int>(TShapeType::Square) << QSize(20, 10)
+                                        << 1 << false << false << QRect(5, 0, 10, 10) << true;
+        QTest::addRow("ellipse") << static_cast<int>(TShapeType::Ellipse) << QSize(30, 16) << 1
+                                 << false << false << QRect(0, 0, 30, 16) << false;
+        QTest::addRow("circle centred") << static_cast<int>(TShapeType::Circle) << QSize(16, 30)
+                                        << 1 << false << false << QRect(0, 7, 16, 16) << false;
+        QTest::addRow("round rectangle") << static_cast<int>(TShapeType::RoundRect) << QSize(40, 20)
+                                         << 1 << false << false << QRect(0, 0, 40, 20) << false;
+    }
+    void shapeWidget()
+    {
+        QFETCH(int, kind);
+        QFETCH(QSize, size);
+        QFETCH(int, penWidth);
+        QFETCH(bool, clearPen);
+        QFETCH(bool, clearBrush);
+        QFETCH(QRect, ink);
+        QFETCH(bool, cornerPainted);
+        QWidget parent;
+        parent.resize(size + QSize(20, 20));
+        auto* shape = MakeChild<TShape>(&parent, "Shape", 10, 10, size.width(), size.height());
+        shape->setShape(static_cast<TShapeType>(kind));
+        shape->pen().setWidth(penWidth);
+        if (clearPen)
+            shape->pen().setStyle(TPenStyle::Clear);
+        shape->brush().setColor(clr::Red);
+        if (clearBrush)
+            shape->brush().setStyle(TBrushStyle::Clear);
+        QImage image = blank(size.width(), size.height());
+        shape->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+        QCOMPARE(inkBox(image), ink);
+        QCOMPARE(!isColor(image, ink.left(), ink.top(), clr::White), cornerPainted);
+        const QPoint centre = ink.center();
+        if (size.height() > 2)
+            QVERIFY(isColor(image, centre.x(), centre.y(), clearBrush ? clr::White : clr::Red));
+        if (!clearPen) {
+            // The outline meets the middle of each side of the box.
+            QVERIFY(isColor(image, centre.x(), ink.top(), clr::Black));
+            QVERIFY(isColor(image, centre.x(), ink.bottom(), clr::Black));
+            QVERIFY(isColor(image, ink.left(), centre.y(), clr::Black));
+            QVERIFY(isColor(image, ink.right(), centre.y(), clr::Black));
+        }
     }
 
     void styleChangesNotify()

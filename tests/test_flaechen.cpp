@@ -1,0 +1,275 @@
+#include "TestMain.h"
+
+#include "app/Forms.h"
+#include "app/Main.h"
+#include "exercises/Flaechen.h"
+#include "framework/share2.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+
+#include <QComboBox>
+
+#include <cmath>
+
+using flaechen::Task;
+
+namespace {
+
+const QPoint BlueCorner(140, 46);
+
+// Blue w1 x h1 at its fixed corner, red w2 x h2 offset by (dx, dy) inside it.
+Task MakeBlueRed(int w1, int h1, int dx, int dy, int w2, int h2)
+{
+    return {QRect(BlueCorner, QSize(w1, h1)), QRect(BlueCorner + QPoint(dx, dy), QSize(w2, h2))};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(flaechen::Task)
+
+class TestFlaechen : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<TForms> m_forms;
+    QStringList m_messages;
+
+    QStringList praises() const
+    {
+        QStringList texts;
+        for (const char* t : PraiseTexts)
+            texts << QString::fromUtf8(t);
+        return texts;
+    }
+    // Picks an item by typing its digits into the list, as a pupil would.
+    void pick(const QString& item)
+    {
+        fmFlaechen->ComboBox1->setFocus();
+        // Typed digits add up to one search only within the keyboard interval.
+        QTest::qWait(QApplication::keyboardInputInterval() + 20);
+        if (!item.isEmpty())
+            QTest::keyClicks(fmFlaechen->ComboBox1, item);
+        QCOMPARE(fmFlaechen->ComboBox1->currentText(), item);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SetMessageHook([this](MessageKind kind, const QString& text) {
+            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
+        });
+        QApplication::setKeyboardInputInterval(250);
+        m_forms = std::make_unique<TForms>();
+        CreateForms(*m_forms);
+        Form2->show();
+        Form2->TabControl1->setCurrentIndex(3);
+        QVERIFY(fmFlaechen->isVisible());
+        QCOMPARE(Form2->CurrentExercise, fmFlaechen);
+        QCOMPARE(fmFlaechen->frameGeometry(), QRect(0, 102, 800, 468));
+    }
+    void init()
+    {
+        m_messages.clear();
+        Form2->pbCount->setValue(0);
+        Form2->pbSuccess->setValue(0);
+        fmFlaechen->NewTask();
+    }
+    void cleanupTestCase()
+    {
+        m_forms.reset();
+        SetMessageHook({});
+    }
+
+    void everyTaskAgreesWithExtendedRounding()
+    {
+        // Whole-number rounding against a division in extended precision, over all tasks.
+        int halves = 0;
+        int highest = 0;
+        for (int w1 = 400; w1 <= 580; w1 += 20)
+            for (int h1 = 200; h1 <= 290; h1 += 10)
+                for (int w2 = 20; w2 <= 200; w2 += 20)
+                    for (int h2 = 20; h2 <= 110; h2 += 10) {
+                        const Task t = MakeBlueRed(w1, h1, 0, 0, w2, h2);
+                        const long double p = static_cast<long double>(w2 * h2 * 100) / (w1 * h1);
+                        QCOMPARE(flaechen::ExpectedPercent(t), static_cast<int>(std::rintl(p)));
+                        halves += (p - std::floor(p) == 0.5L);
+                        highest = std::max(highest, flaechen::ExpectedPercent(t));
+                    }
+        QVERIFY(halves > 0);
+        QCOMPARE(highest, 28);
+    }
+
+    void drawsInOrder()
+    {
+        for (uint32_t seed : {0u, 1u, 77u, 0xFFFFFFFFu}) {
+            TRandom a(seed), b(seed);
+            const Task t = flaechen::MakeTask(a, BlueCorner);
+            const int w1 = 400 + 20 * static_cast<int>(b.next(10));
+            const int h1 = 200 + 10 * static_cast<int>(b.next(10));
+            const int dx = 10 * static_cast<int>(b.next(static_cast<uint32_t>(w1 / 20)));
+            const int dy = 10 * static_cast<int>(b.next(static_cast<uint32_t>(h1 / 20)));
+            const int w2 = 20 + 20 * static_cast<int>(b.next(10));
+            const int h2 = 20 + 10 * static_cast<int>(b.next(10));
+            QCOMPARE(t.blue, QRect(BlueCorner, QSize(w1, h1)));
+            QCOMPARE(t.red, QRect(BlueCorner + QPoint(dx, dy), QSize(w2, h2)));
+            QCOMPARE(a.seed(), b.seed()); // six draws, no more
+        }
+        TRandom r(2024);
+        bool bottomsMeet = false;
+        for (int i = 0; i < 5000; ++i) {
+            const Task t = flaechen::MakeTask(r, BlueCorner);
+            QVERIFY(t.blue.width() % 20 == 0 && t.blue.height() % 10 == 0);
+            QVERIFY(t.red.width() % 20 == 0 && t.red.height() % 10 == 0);
+            QVERIFY2(t.blue.contains(t.red), "red rectangle outside the blue one");
+            bottomsMeet |= t.red.bottom() == t.blue.bottom();
+        }
+        QVERIFY(bottomsMeet);
+    }
+
+    void answerListAndTaskText()
+    {
+        // An item's index is its value: the verdict compares the index.
+        QVERIFY(!fmFlaechen->ComboBox1->isEditable());
+        QCOMPARE(fmFlaechen->ComboBox1->count(), 101);
+        for (int i = 0; i <= 100; ++i)
+            QCOMPARE(fmFlaechen->ComboBox1->itemText(i), QString::number(i));
+        // The whole question shows, left of the buttons.
+        const QLabel* text = fmFlaechen->laTaskText;
+        QVERIFY(text->width() >= text->fontMetrics().horizontalAdvance(text->text()));
+        QVERIFY(text->geometry().right() < fmFlaechen->sbTip->x());
+    }
+
+    void lengthLabels_data()
+    {
+        QTest::addColumn<Task>("task");
+        QTest::addColumn<QStringList>("captions"); // Label1 .. Label4
+        QTest::addColumn<QList<QPoint>>("places");
+        // Two-digit captions count 16 pixels, one-digit ones 8.
+        QTest::addRow("smallest") << MakeBlueRed(400, 200, 0, 0, 20, 20)
+                                  << QStringList{"20", "40", "2", "2"}
+                                  << QList<QPoint>{{124, 136}, {332, 32}, {142, 46}, {146, 46}};
+        QTest::addRow("largest") << MakeBlueRed(580, 290, 280, 130, 200, 110)
+                                 << QStringList{"29", "58", "11", "20"}
+                                 << QList<QPoint>{{124, 181}, {422, 32}, {422, 221}, {512, 176}};
+        QTest::addRow("odd units")
+            << MakeBlueRed(420, 210, 30, 50, 60, 30) << QStringList{"21", "42", "3", "6"}
+            << QList<QPoint>{{124, 141}, {342, 32}, {172, 101}, {196, 96}};
+    }
+    void lengthLabels()
+    {
+        QFETCH(Task, task);
+        QFETCH(QStringList, captions);
+        QFETCH(QList<QPoint>, places);
+        fmFlaechen->ShowTask(task);
+        QCOMPARE(fmFlaechen->Shape1->geometry(), task.blue);
+        QCOMPARE(fmFlaechen->Shape2->geometry(), task.red);
+        const QLabel* labels[] = {fmFlaechen->Label1, fmFlaechen->Label2, fmFlaechen->Label3,
+                                  fmFlaechen->Label4};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(labels[i]->text(), captions[i]);
+            QCOMPARE(labels[i]->pos(), places[i]);
+        }
+        // The window reads its task back from the shapes.
+        QCOMPARE(fmFlaechen->task().blue, task.blue);
+        QCOMPARE(fmFlaechen->task().red, task.red);
+    }
+
+    void drawing_data()
+    {
+        QTest::addColumn<Task>("task");
+        QTest::addRow("inside") << MakeBlueRed(460, 260, 90, 10, 60, 50);
+        QTest::addRow("bottoms meet") << MakeBlueRed(400, 200, 0, 90, 200, 110);
+    }
+    void drawing()
+    {
+        QFETCH(Task, task);
+        fmFlaechen->ShowTask(task);
+        const QImage image = fmFlaechen->grab().toImage();
+        auto at = [&](int x, int y) {
+            return FromQColor(image.pixelColor(x, y));
+        };
+        const QRect& b = task.blue;
+        const QRect& r = task.red;
+        // Outlines on the boxes' own edges, fills inside, the window's colour outside.
+        QCOMPARE(at(b.left(), b.top() + 5), clr::Black);
+        QCOMPARE(at(b.right(), b.bottom() - 5), clr::Black);
+        QCOMPARE(at(b.right() + 1, b.bottom() - 5), TColor(0xC2CFCD));
+        QCOMPARE(at(b.left() + 5, b.bottom() + 1), TColor(0xC2CFCD));
+        QCOMPARE(at(b.right() - 5, b.top() + 5), TColor(0xFF0080));
+        QCOMPARE(at(r.left(), r.bottom() - 3), clr::Black);
+        QCOMPARE(at(r.right(), r.bottom() - 3), clr::Black);
+        QCOMPARE(at(r.right() - 3, r.bottom()), clr::Black);
+        QCOMPARE(at(r.right() - 3, r.bottom() - 3), clr::Red);
+        // The red width label is drawn on top of the red fill.
+        const QRect label4 = fmFlaechen->Label4->geometry() & r.adjusted(1, 1, -1, -1);
+        int ink = 0;
+        for (int y = label4.top(); y <= label4.bottom(); ++y)
+            for (int x = label4.left(); x <= label4.right(); ++x)
+                ink += at(x, y) != clr::Red;
+        QVERIFY(ink > 10);
+    }
+
+    void newTask()
+    {
+        pick(QStringLiteral("12"));
+        Random().setSeed(5);
+        TRandom copy(5);
+        QTest::keyClick(fmFlaechen->ComboBox1, Qt::Key_F2);
+        const Task t = flaechen::MakeTask(copy, BlueCorner);
+        QCOMPARE(fmFlaechen->task().blue, t.blue);
+        QCOMPARE(fmFlaechen->task().red, t.red);
+        QCOMPARE(fmFlaechen->Label2->text(), QString::number(t.blue.width() / 10));
+        QCOMPARE(fmFlaechen->ComboBox1->currentIndex(), -1);
+        QVERIFY(fmFlaechen->sbCheckIt->isEnabled());
+        QCOMPARE(Form2->pbCount->value(), 0);
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void verdicts_data()
+    {
+        QTest::addColumn<Task>("task");
+        QTest::addColumn<QString>("item"); // empty: nothing picked
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<int>("expected");
+        const Task half0 = MakeBlueRed(400, 200, 0, 0, 20, 20);
+        const Task half2 = MakeBlueRed(400, 200, 0, 0, 40, 30);
+        const Task half2b = MakeBlueRed(400, 200, 0, 0, 100, 20);
+        const Task largest = MakeBlueRed(400, 200, 0, 90, 200, 110);
+        QTest::addRow("0.5 picks 0") << half0 << "0" << true << 0;
+        QTest::addRow("0.5 picks 1") << half0 << "1" << false << 0;
+        QTest::addRow("1.5 picks 2") << half2 << "2" << true << 2;
+        QTest::addRow("2.5 picks 2") << half2b << "2" << true << 2;
+        QTest::addRow("2.5 picks 3") << half2b << "3" << false << 2;
+        QTest::addRow("27.5 picks 28") << largest << "28" << true << 28;
+        QTest::addRow("nothing picked") << largest << "" << false << 28;
+    }
+    void verdicts()
+    {
+        QFETCH(Task, task);
+        QFETCH(QString, item);
+        QFETCH(bool, right);
+        QFETCH(int, expected);
+        fmFlaechen->ShowTask(task);
+        pick(item);
+        QTest::keyClick(fmFlaechen->ComboBox1, Qt::Key_F9);
+        QCOMPARE(m_messages.size(), 1);
+        if (right)
+            QVERIFY2(praises().contains(m_messages[0]), qPrintable(m_messages[0]));
+        else
+            QCOMPARE(m_messages[0], QStringLiteral("Der Prozentsatz ist %1% !").arg(expected));
+        QCOMPARE(Form2->pbCount->value(), 1);
+        QCOMPARE(Form2->pbSuccess->value(), right ? 1 : 0);
+        QCOMPARE(Shared->Outcomes[1], right ? 4 : -4);
+        QVERIFY(!fmFlaechen->sbCheckIt->isEnabled());
+        // Evaluated: neither F9 nor the button counts the task again.
+        QTest::keyClick(fmFlaechen->ComboBox1, Qt::Key_F9);
+        fmFlaechen->sbCheckIt->click();
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(Form2->pbCount->value(), 1);
+        // The task and the pick stay on show until the next task.
+        QCOMPARE(fmFlaechen->task().red, task.red);
+        QCOMPARE(fmFlaechen->ComboBox1->currentText(), item);
+    }
+};
+
+TRAINER_TEST_MAIN(TestFlaechen)
+#include "test_flaechen.moc"
