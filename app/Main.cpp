@@ -2,6 +2,7 @@
 
 #include "app/Statistic.h"
 #include "exercises/Rabatt.h"
+#include "exercises/Zins.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
@@ -56,6 +57,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
     switch (tabIndex) {
     case 1:
         return fmRabatt;
+    case 6:
+        return fmZins;
     default:
         return nullptr;
     }
