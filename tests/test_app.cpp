@@ -376,7 +376,7 @@ private slots:
         const QString fake = dir.filePath(QStringLiteral("galculator"));
         QFile f(fake);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\nexec sleep 60\n");
+        f.write("#!/bin/sh\nexec /bin/sleep 60\n");
         f.close();
         f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
