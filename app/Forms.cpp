@@ -8,6 +8,7 @@
 #include "exercises/Rabatt.h"
 #include "exercises/Steigung.h"
 #include "exercises/Wuerfeln.h"
+#include "exercises/Zins.h"
 #include "framework/Vorlage.h"
 
 void CreateForms(TForms& forms)
@@ -19,6 +20,7 @@ void CreateForms(TForms& forms)
     forms.Create(fmStatistic);
     forms.Create(fmSteigung);
     forms.Create(fmWuerfeln);
+    forms.Create(fmZins);
     forms.Create(fmGeldanlage);
     forms.Create(fmInfo);
 }

@@ -7,6 +7,7 @@
 #include "exercises/Rabatt.h"
 #include "exercises/Steigung.h"
 #include "exercises/Wuerfeln.h"
+#include "exercises/Zins.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
@@ -67,6 +68,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
         return fmSteigung;
     case 5:
         return fmWuerfeln;
+    case 6:
+        return fmZins;
     case 8:
         return fmGeldanlage;
     default:

@@ -1,0 +1,333 @@
+#include "TestMain.h"
+
+#include "app/Forms.h"
+#include "app/Main.h"
+#include "exercises/Zins.h"
+#include "framework/share2.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTableWidget>
+
+using zins::Record;
+using zins::Variant;
+
+namespace {
+
+// Row 1: 2 days give exactly 15 Pfennig; row 2 pays out on 15.9; row 3 at 2,5 %;
+// row 4 from 14.3 to 15.9, 181 days.
+zins::Task fixedTask()
+{
+    zins::Task t{Record{1000, 27, 179, 181, 0}, Record{20000, 40, 10, 254, 0},
+                 Record{5000, 25, 0, 359, 0}, Record{45500, 45, 73, 254, 0}};
+    for (Record& r : t)
+        r.interest = zins::Interest(r.capital, r.rate, r.payout - r.deposit);
+    return t;
+}
+
+} // namespace
+
+class TestZins : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<TForms> m_forms;
+    QStringList m_messages;
+
+    QLineEdit* edit(Variant v) const
+    {
+        return v == Variant::Interest ? fmZins->Edit1
+               : v == Variant::Rate   ? fmZins->Edit3
+                                      : fmZins->Edit4;
+    }
+    void expectCounted(bool right)
+    {
+        QCOMPARE(Form2->pbCount->value(), 1);
+        QCOMPARE(Form2->pbSuccess->value(), right ? 1 : 0);
+        QCOMPARE(Shared->Outcomes[1], right ? 7 : -7);
+        QVERIFY(!fmZins->sbCheckIt->isEnabled());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SetMessageHook([this](MessageKind kind, const QString& text) {
+            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
+        });
+        m_forms = std::make_unique<TForms>();
+        CreateForms(*m_forms);
+        Form2->show();
+        Form2->TabControl1->setCurrentIndex(6);
+        QVERIFY(fmZins->isVisible());
+    }
+    void init()
+    {
+        m_messages.clear();
+        Form2->pbCount->setValue(0);
+        Form2->pbSuccess->setValue(0);
+    }
+    void cleanupTestCase()
+    {
+        m_forms.reset();
+        SetMessageHook({});
+    }
+
+    void interest_data()
+    {
+        QTest::addColumn<int>("capital");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("pfennig");
+        QTest::addRow("17,5 exactly gives 18") << 1000 << 21 << 3 << 18;
+        QTest::addRow("127,5 falls below the half") << 1000 << 27 << 17 << 127;
+        QTest::addRow("502,5 lands above the half") << 1000 << 27 << 67 << 503;
+        QTest::addRow("112,5 where doubles give 113") << 1000 << 27 << 15 << 112;
+        QTest::addRow("whole amount") << 1000 << 36 << 100 << 1000;
+        QTest::addRow("smallest") << 1000 << 20 << 1 << 6;
+        QTest::addRow("largest") << 100500 << 69 << 359 << 691524;
+        QTest::addRow("181 days") << 45500 << 45 << 181 << 102944;
+    }
+    void interest()
+    {
+        QFETCH(int, capital);
+        QFETCH(int, rate);
+        QFETCH(int, days);
+        QFETCH(int, pfennig);
+        QCOMPARE(zins::Interest(capital, rate, days), pfennig);
+    }
+
+    void texts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::addRow("day 0") << zins::DateText(0) << "1.1";
+        QTest::addRow("day 29") << zins::DateText(29) << "30.1";
+        QTest::addRow("day 30") << zins::DateText(30) << "1.2";
+        QTest::addRow("day 73") << zins::DateText(73) << "14.3";
+        QTest::addRow("day 179") << zins::DateText(179) << "30.6";
+        QTest::addRow("day 180") << zins::DateText(180) << "1.7";
+        QTest::addRow("day 254") << zins::DateText(254) << "15.9";
+        QTest::addRow("day 359") << zins::DateText(359) << "30.12";
+        QTest::addRow("rate 20") << zins::RateText(20) << "2";
+        QTest::addRow("rate 25") << zins::RateText(25) << "2,5";
+        QTest::addRow("rate 69") << zins::RateText(69) << "6,9";
+        QTest::addRow("interest 18") << zins::InterestText(18) << "0,18";
+        QTest::addRow("interest 5") << zins::InterestText(5) << "0,05";
+        QTest::addRow("interest 1850") << zins::InterestText(1850) << "18,5";
+        QTest::addRow("interest 1800") << zins::InterestText(1800) << "18";
+        QTest::addRow("interest 12345") << zins::InterestText(12345) << "123,45";
+    }
+    void texts()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(text, expected);
+    }
+
+    void decimalEquals_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("units");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<bool>("equal");
+        QTest::addRow("0,15") << "0,15" << 15 << 2 << true;
+        QTest::addRow("0,150") << "0,150" << 15 << 2 << true;
+        QTest::addRow("0,151") << "0,151" << 15 << 2 << false;
+        QTest::addRow("beyond extended precision") << "0,15000000000000000001" << 15 << 2 << false;
+        QTest::addRow("exponent") << "1,5E-1" << 15 << 2 << true;
+        QTest::addRow("blanks and sign") << " +0,15 " << 15 << 2 << true;
+        QTest::addRow("wrong sign") << "-0,15" << 15 << 2 << false;
+        QTest::addRow("leading zeros") << "00045500,00" << 45500 << 0 << true;
+        QTest::addRow("tens") << "45500" << 4550 << 0 << false;
+        QTest::addRow("negative zero") << "-0,0" << 0 << 2 << true;
+        QTest::addRow("huge exponent of zero") << "0E99999999999" << 0 << 0 << true;
+        QTest::addRow("point") << "0.15" << 15 << 2 << false;
+        QTest::addRow("empty") << "" << 0 << 0 << false;
+    }
+    void decimalEquals()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, units);
+        QFETCH(int, scale);
+        QFETCH(bool, equal);
+        QCOMPARE(zins::DecimalEquals(text, units, scale), equal);
+    }
+
+    void drawsInOrder()
+    {
+        TRandom a(4711), b(4711);
+        const zins::Task t = zins::MakeTask(a);
+        for (const Record& r : t) {
+            QCOMPARE(r.capital, 1000 + 500 * static_cast<int>(b.next(200)));
+            QCOMPARE(r.rate, 20 + static_cast<int>(b.next(50)));
+            QCOMPARE(r.deposit, static_cast<int>(b.next(180)));
+            QCOMPARE(r.payout, 180 + static_cast<int>(b.next(180)));
+        }
+        TRandom r(1);
+        for (int i = 0; i < 3000; ++i) {
+            const Record rec = zins::MakeRecord(r);
+            QVERIFY(rec.capital >= 1000 && rec.capital <= 100500 && rec.capital % 500 == 0);
+            QVERIFY(rec.rate >= 20 && rec.rate <= 69);
+            QVERIFY(zins::InterestDays(rec) >= 1 && zins::InterestDays(rec) <= 359);
+            // Within half a Pfennig (and a hair) of the exact rate * capital * days / 3600.
+            const double exact = 1.0 * rec.rate * rec.capital * zins::InterestDays(rec) / 3600;
+            QVERIFY(std::abs(rec.interest - exact) <= 0.5 + 1e-9);
+        }
+    }
+
+    void answerWidgetsCoverTheirCells_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("hidesText");
+        QTest::addRow("interest") << "Edit1" << 4 << 1 << true;
+        QTest::addRow("rate") << "Edit3" << 1 << 3 << true;
+        QTest::addRow("capital") << "Edit4" << 0 << 4 << true;
+        QTest::addRow("day") << "ComboBox1" << 3 << 2 << true;
+        QTest::addRow("month beside it") << "ComboBox2" << 3 << 2 << false;
+    }
+    void answerWidgetsCoverTheirCells()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, column);
+        QFETCH(int, row);
+        QFETCH(bool, hidesText);
+        QTableWidget* grid = fmZins->StringGrid1;
+        // All five rows fit: nothing to scroll.
+        QCOMPARE(grid->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(grid->horizontalScrollBar()->maximum(), 0);
+        const QRect section = grid->visualRect(grid->model()->index(row, column));
+        // The cell without its grid line, in window coordinates.
+        const QRect cell(grid->viewport()->mapTo(fmZins, section.topLeft()), QSize(150, 36));
+        QCOMPARE(section.size(), QSize(151, 37));
+        const QRect widget = fmZins->findChild<QWidget*>(name)->geometry();
+        QVERIFY(cell.contains(widget));
+        // The cell's text starts at its top left; the widget hides it.
+        QCOMPARE(widget.contains(cell.topLeft() + QPoint(4, 4)), hidesText);
+        // The neighbouring cells stay visible.
+        for (const QPoint& step : {QPoint(-151, 0), QPoint(151, 0), QPoint(0, -37), QPoint(0, 37)})
+            QVERIFY(!widget.intersects(cell.translated(step)));
+    }
+
+    void verdicts_data()
+    {
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("message");
+        const int right = int(zins::Outcome::Right), wrong = int(zins::Outcome::Wrong),
+                  invalid = int(zins::Outcome::Invalid);
+        const QString interestRight("Der Zins in der ersten Zeile wurde richtig berechnet!");
+        const QString interestWrong("In der ersten Zeile ergibt sich bei2 Tagen 0,15 DM Zins.");
+        const QString rateRight("Der Zinssatz in der 3.Zeile wurde richtig berechnet!");
+        const QString rateWrong("Der Zinssatz müsste lauten : 2,5 %");
+        const QString capitalRight("Das Kapital wurde richtig berechnet!");
+        const QString capitalWrong(
+            "In der vierten Zeile ergibt sich bei181 Tagen 45500 DM Kapital.");
+        QTest::addRow("interest 0,15") << 0 << "0,15" << right << interestRight;
+        QTest::addRow("interest 0,150") << 0 << "0,150" << right << interestRight;
+        QTest::addRow("interest 0,16") << 0 << "0,16" << wrong << interestWrong;
+        QTest::addRow("interest in Pfennig") << 0 << "15" << wrong << interestWrong;
+        QTest::addRow("interest with point")
+            << 0 << "0.15" << invalid << "In der ersten Zeile muss ein Kommazahl stehen!";
+        QTest::addRow("interest empty")
+            << 0 << "" << invalid << "In der ersten Zeile muss ein Kommazahl stehen!";
+        QTest::addRow("rate 2,5") << 1 << "2,5" << right << rateRight;
+        QTest::addRow("rate 2,50") << 1 << "2,50" << right << rateRight;
+        QTest::addRow("rate 2,6") << 1 << "2,6" << wrong << rateWrong;
+        QTest::addRow("rate in tenths") << 1 << "25" << wrong << rateWrong;
+        QTest::addRow("rate with sign")
+            << 1 << "2,5 %" << invalid
+            << "In der dritten Zeile muss ein Zinssatz (eine Kommazahl) stehen!";
+        QTest::addRow("capital 45500") << 2 << "45500" << right << capitalRight;
+        QTest::addRow("capital 45500,00") << 2 << "45500,00" << right << capitalRight;
+        QTest::addRow("capital 45000") << 2 << "45000" << wrong << capitalWrong;
+        QTest::addRow("capital grouped")
+            << 2 << "45.500" << invalid << "In der vierten Zeile muss ein Zahl stehen!";
+        // Day and month list, "|" between them; an empty side selects nothing.
+        const QString dateWrong("In der zweiten Zeile ist das Auszahlungsdatum der 15.9");
+        QTest::addRow("15. 9.") << 3 << "15.|9." << right << "Das Auszahlungsdatum stimmt genau !";
+        QTest::addRow("15. 8.") << 3 << "15.|8." << wrong << dateWrong;
+        QTest::addRow("day only") << 3 << "15.|" << wrong << dateWrong;
+        QTest::addRow("month only") << 3 << "|9." << wrong << dateWrong;
+        QTest::addRow("nothing selected") << 3 << "|" << wrong << dateWrong;
+    }
+    void verdicts()
+    {
+        QFETCH(int, variant);
+        QFETCH(QString, entry);
+        QFETCH(int, outcome);
+        QFETCH(QString, message);
+        const Variant v = static_cast<Variant>(variant);
+        fmZins->ComboBox3->setCurrentIndex(variant);
+        fmZins->NewTask();
+        fmZins->ShowTask(fixedTask());
+        QWidget* focus = fmZins->ComboBox2;
+        if (v == Variant::PayoutDay) {
+            fmZins->ComboBox1->setCurrentIndex(
+                fmZins->ComboBox1->findText(entry.section('|', 0, 0)));
+            fmZins->ComboBox2->setCurrentIndex(fmZins->ComboBox2->findText(entry.section('|', 1)));
+        } else {
+            auto* field = static_cast<QLineEdit*>(focus = edit(v));
+            field->clear();
+            QTest::keyClicks(field, entry);
+        }
+        QVERIFY(focus->isVisible());
+        QTest::keyClick(focus, Qt::Key_F9);
+        QCOMPARE(m_messages, QStringList{message});
+        expectCounted(outcome == int(zins::Outcome::Right));
+        if (v != Variant::PayoutDay)
+            QCOMPARE(edit(v)->text(),
+                     outcome == int(zins::Outcome::Invalid) ? zins::InitialAnswer(v) : entry);
+        // Evaluated: F9 does nothing until the next task.
+        QTest::keyClick(focus, Qt::Key_F9);
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(Form2->pbCount->value(), 1);
+    }
+
+    void variantSwitch_data()
+    {
+        QTest::addColumn<int>("variant");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("row");
+        QTest::addRow("interest") << 0 << "Edit1" << 1;
+        QTest::addRow("rate") << 1 << "Edit3" << 3;
+        QTest::addRow("capital") << 2 << "Edit4" << 4;
+        QTest::addRow("payout day") << 3 << "ComboBox1 ComboBox2" << 2;
+    }
+    void variantSwitch()
+    {
+        QFETCH(int, variant);
+        QFETCH(QString, shown);
+        QFETCH(int, row);
+        fmZins->ComboBox3->setCurrentIndex(variant == 0 ? 1 : variant - 1);
+        fmZins->Edit1->setText(QStringLiteral("7"));
+        fmZins->sbCheckIt->setEnabled(false);
+        Random().setSeed(99);
+        TRandom copy(99);
+        fmZins->ComboBox3->setFocus();
+        // Walk the list with the keyboard, as a pupil might.
+        while (fmZins->ComboBox3->currentIndex() != variant)
+            QTest::keyClick(fmZins->ComboBox3, variant == 0 ? Qt::Key_Up : Qt::Key_Down);
+        const zins::Task expected = zins::MakeTask(copy);
+        QCOMPARE(fmZins->task()[3].capital, expected[3].capital);
+        QCOMPARE(fmZins->task()[3].interest, expected[3].interest);
+        QCOMPARE(fmZins->StringGrid1->item(4, 1)->text(), zins::RateText(expected[3].rate));
+        QCOMPARE(fmZins->Edit1->text(), QStringLiteral("0,00"));
+        QVERIFY(fmZins->sbCheckIt->isEnabled());
+        QStringList visible;
+        for (const char* name : {"Edit1", "Edit3", "Edit4", "ComboBox1", "ComboBox2"})
+            if (fmZins->findChild<QWidget*>(name)->isVisible())
+                visible << name;
+        QCOMPARE(visible.join(' '), shown);
+        QCOMPARE(fmZins->StringGrid1->currentRow(), row);
+        QCOMPARE(fmZins->StringGrid1->currentColumn(), 0);
+        QCOMPARE(Form2->pbCount->value(), 0);
+    }
+};
+
+TRAINER_TEST_MAIN(TestZins)
+#include "test_zins.moc"
