@@ -195,6 +195,51 @@ void TPaintBox::paintEvent(QPaintEvent*)
     OnPaint(canvas);
 }
 
+TShape::TShape(QWidget* parent)
+    : QWidget(parent)
+{
+    Pen.onChange = [this] {
+        update();
+    };
+    Brush.onChange = [this] {
+        update();
+    };
+}
+
+void TShape::setShape(TShapeType shape)
+{
+    if (m_shape == shape)
+        return;
+    m_shape = shape;
+    update();
+}
+
+void TShape::paint(TCanvas& canvas) const
+{
+    canvas.Pen.setColor(Pen.color());
+    canvas.Pen.setWidth(Pen.width());
+    canvas.Pen.setStyle(Pen.style());
+    canvas.Pen.setMode(Pen.mode());
+    canvas.Brush.setColor(Brush.color());
+    canvas.Brush.setStyle(Brush.style());
+    // A wide pen is centred on the outline, so the box shrinks by half its
+    // width on each side to keep the stroke inside the widget.
+    const int inset = Pen.width() / 2;
+    const int right = inset + width() - Pen.width() + 1;
+    const int bottom = inset + height() - Pen.width() + 1;
+    if (m_shape == TShapeType::Ellipse)
+        canvas.Ellipse(inset, inset, right, bottom);
+    else
+        canvas.Rectangle(inset, inset, right, bottom);
+}
+
+void TShape::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    TCanvas canvas(p);
+    paint(canvas);
+}
+
 TImage::TImage(QWidget* parent)
     : QWidget(parent)
 {}

@@ -102,6 +102,29 @@ protected:
     void paintEvent(QPaintEvent*) override;
 };
 
+enum class TShapeType { Rectangle, Ellipse };
+
+// A rectangle or ellipse filling the widget, outlined with Pen and filled with
+// Brush; a change of either repaints it.
+class TShape : public QWidget {
+    Q_OBJECT
+public:
+    explicit TShape(QWidget* parent = nullptr);
+    TShapeType shape() const { return m_shape; }
+    void setShape(TShapeType shape);
+    // Draws the shape at the widget's size; usable on any canvas.
+    void paint(TCanvas& canvas) const;
+
+    TPen Pen;
+    TBrush Brush;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    TShapeType m_shape = TShapeType::Rectangle;
+};
+
 // A picture: an SVG stretched to the widget, or a raster image unscaled from
 // the top-left corner or stretched.
 class TImage : public QWidget {
