@@ -2,6 +2,7 @@
 
 #include "app/Main.h"
 #include "app/Statistic.h"
+#include "exercises/Pauken.h"
 #include "exercises/Rabatt.h"
 #include "framework/Vorlage.h"
 
@@ -11,4 +12,5 @@ void CreateForms(TForms& forms)
     forms.Create(fmVorlage);
     forms.Create(fmRabatt);
     forms.Create(fmStatistic);
+    forms.Create(fmPauken);
 }

@@ -1,6 +1,7 @@
 #include "app/Main.h"
 
 #include "app/Statistic.h"
+#include "exercises/Pauken.h"
 #include "exercises/Rabatt.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
@@ -56,6 +57,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
     switch (tabIndex) {
     case 1:
         return fmRabatt;
+    case 9:
+        return fmPauken;
     default:
         return nullptr;
     }
