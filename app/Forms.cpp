@@ -5,6 +5,7 @@
 #include "app/Statistic.h"
 #include "exercises/Flaechen.h"
 #include "exercises/Geldanlage.h"
+#include "exercises/Pauken.h"
 #include "exercises/Rabatt.h"
 #include "exercises/Steigung.h"
 #include "exercises/Wuerfeln.h"
@@ -22,5 +23,6 @@ void CreateForms(TForms& forms)
     forms.Create(fmWuerfeln);
     forms.Create(fmZins);
     forms.Create(fmGeldanlage);
+    forms.Create(fmPauken);
     forms.Create(fmInfo);
 }

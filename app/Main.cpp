@@ -4,6 +4,7 @@
 #include "app/Statistic.h"
 #include "exercises/Flaechen.h"
 #include "exercises/Geldanlage.h"
+#include "exercises/Pauken.h"
 #include "exercises/Rabatt.h"
 #include "exercises/Steigung.h"
 #include "exercises/Wuerfeln.h"
@@ -72,6 +73,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
         return fmZins;
     case 8:
         return fmGeldanlage;
+    case 9:
+        return fmPauken;
     default:
         return nullptr;
     }

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -372,6 +373,9 @@ private slots:
     void calculator()
     {
         QTemporaryDir dir;
+        // Found before PATH is narrowed to the fake calculator alone.
+        const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
+        QVERIFY(!sleep.isEmpty());
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", dir.path().toLocal8Bit());
         Form2->show();
@@ -383,7 +387,7 @@ private slots:
         const QString fake = dir.filePath(QStringLiteral("galculator"));
         QFile f(fake);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\nexec /bin/sleep 60\n");
+        f.write("#!/bin/sh\nexec " + sleep.toLocal8Bit() + " 60\n");
         f.close();
         f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 

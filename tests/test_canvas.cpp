@@ -320,6 +320,47 @@ private slots:
         QVERIFY(isColor(image, 8, 3, 0x0000FF));
         QVERIFY(isColor(image, 0, 4, 0xFFFFFF));
     }
+
+    void shapeStaysInsideItsWidget_data()
+    {
+        QTest::addColumn<bool>("ellipse");
+        QTest::addColumn<int>("penWidth"); // 0: no outline
+        QTest::addColumn<QRect>("ink");    // a rectangle's exact box; an ellipse's bounds
+        QTest::addRow("rectangle") << false << 1 << QRect(0, 0, 20, 10);
+        QTest::addRow("rectangle without outline") << false << 0 << QRect(0, 0, 19, 9);
+        QTest::addRow("rectangle, wide pen") << false << 3 << QRect(0, 0, 20, 10);
+        QTest::addRow("ellipse without outline") << true << 0 << QRect(0, 0, 20, 10);
+        QTest::addRow("ellipse, wide pen") << true << 3 << QRect(0, 0, 20, 10);
+    }
+    void shapeStaysInsideItsWidget()
+    {
+        QFETCH(bool, ellipse);
+        QFETCH(int, penWidth);
+        QFETCH(QRect, ink);
+        TShape shape;
+        shape.resize(20, 10);
+        shape.setShape(ellipse ? TShapeType::Ellipse : TShapeType::Rectangle);
+        shape.brush().setColor(clr::Lime);
+        if (penWidth == 0)
+            shape.pen().setStyle(TPenStyle::Clear);
+        else
+            shape.pen().setWidth(penWidth);
+        QImage image = blank(30, 20);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            TShape::Draw(c, shape.size(), shape.shape(), shape.pen(), shape.brush());
+        }
+        if (ellipse) {
+            QVERIFY(ink.contains(inkBox(image)));
+            QVERIFY(isColor(image, 0, 0, clr::White));
+            QVERIFY(isColor(image, 19, 9, clr::White));
+        } else {
+            QCOMPARE(inkBox(image), ink);
+            QVERIFY(isColor(image, 0, 0, penWidth ? clr::Black : clr::Lime));
+        }
+        QVERIFY(isColor(image, 10, 5, clr::Lime));
+    }
 };
 
 TRAINER_TEST_MAIN(TestCanvas)

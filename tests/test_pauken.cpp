@@ -1,0 +1,304 @@
+#include "TestMain.h"
+
+#include "app/Forms.h"
+#include "app/Main.h"
+#include "exercises/Pauken.h"
+#include "framework/share2.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using pauken::Task;
+
+Q_DECLARE_METATYPE(Task)
+
+enum class Verdict { Right, Wrong, NotANumber };
+Q_DECLARE_METATYPE(Verdict)
+
+class TestPauken : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<TForms> m_forms;
+    QStringList m_messages;
+
+    void answer(const QString& text)
+    {
+        fmPauken->Edit1->setFocus();
+        fmPauken->Edit1->clear();
+        QTest::keyClicks(fmPauken->Edit1, text);
+        QCOMPARE(fmPauken->Edit1->text(), text);
+        QTest::keyClick(fmPauken->Edit1, Qt::Key_F9);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SetMessageHook([this](MessageKind kind, const QString& text) {
+            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
+        });
+        m_forms = std::make_unique<TForms>();
+        CreateForms(*m_forms);
+        Form2->show();
+        Form2->TabControl1->setCurrentIndex(9);
+        QVERIFY(fmPauken->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(fmPauken));
+    }
+    void init()
+    {
+        m_messages.clear();
+        Form2->pbCount->setValue(0);
+        Form2->pbSuccess->setValue(0);
+        fmPauken->NewTask();
+    }
+    void cleanupTestCase()
+    {
+        m_forms.reset();
+        SetMessageHook({});
+    }
+
+    void tasks_data()
+    {
+        QTest::addColumn<Task>("task");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("expected");
+        QTest::addRow("12 percent of 4000")
+            << pauken::PercentageValueTask(12, 4000) << "Wieviel sind 12 % von 4000 ?" << 480;
+        QTest::addRow("150 percent of 12000")
+            << pauken::PercentageValueTask(150, 12000) << "Wieviel sind 150 % von 12000 ?" << 18000;
+        QTest::addRow("25 percent are 500")
+            << pauken::BaseValueTask(25, 2000)
+            << "25 % entsprechen 500. Wie groß ist der Grundwert?" << 2000;
+        QTest::addRow("1 percent is 1") << pauken::BaseValueTask(1, 100)
+                                        << "1 % entsprechen 1. Wie groß ist der Grundwert?" << 100;
+        QTest::addRow("12,5 half to even")
+            << pauken::PercentFigureTask(300, 2400)
+            << "Prozentwert: 300, Grundwert: 2400. Berechne die Prozentzahl (gerundet)!" << 12;
+    }
+    void tasks()
+    {
+        QFETCH(Task, task);
+        QFETCH(QString, text);
+        QFETCH(int, expected);
+        QCOMPARE(task.expected, expected);
+        QCOMPARE(pauken::TaskText(task), text);
+    }
+
+    void percentFiguresFollowExactRoundingButOne()
+    {
+        // Over the whole range, extended precision agrees with exact rounding
+        // (200k / 3m, halves to even) except where its quotient lies just below a half.
+        QList<QPair<int, int>> differing;
+        for (int k = 1; k <= 200; ++k)
+            for (int m = 1; m <= 200; ++m) {
+                const Task t = pauken::PercentFigureTask(100 * k, 150 * m);
+                const int num = 200 * k, den = 3 * m;
+                int exact = num / den;
+                const int twice = 2 * (num % den);
+                if (twice > den || (twice == den && exact % 2 == 1))
+                    ++exact;
+                if (t.expected != exact)
+                    differing.append({t.first, t.second});
+            }
+        QCOMPARE(differing, (QList<QPair<int, int>>{{14100, 12000}}));
+    }
+
+    void generatedTasks()
+    {
+        TRandom r(4711);
+        int kinds[3] = {};
+        for (int i = 0; i < 6000; ++i) {
+            TRandom replay = r;
+            const TColor colour = pauken::MakeBackground(r);
+            const Task t = pauken::MakeTask(r);
+            // Blue is drawn first.
+            QCOMPARE(colour >> 16, replay.next(256));
+            QVERIFY(t.kind >= 0 && t.kind <= 2);
+            ++kinds[t.kind];
+            const int64_t a = t.first, b = t.second, e = t.expected;
+            switch (t.kind) {
+            case pauken::PercentageValue:
+                QVERIFY(a >= 1 && a <= 150 && b % 1000 == 0 && b >= 1000 && b <= 12000);
+                QCOMPARE(a * b, 100 * e);
+                break;
+            case pauken::BaseValue:
+                QVERIFY(a >= 1 && a <= 150 && e % 100 == 0 && e >= 100 && e <= 20000);
+                QCOMPARE(a * e, 100 * b);
+                break;
+            default:
+                QVERIFY(a % 100 == 0 && a >= 100 && a <= 20000);
+                QVERIFY(b % 150 == 0 && b >= 150 && b <= 30000);
+                QVERIFY(std::abs(100.0 * a / b - e) <= 0.5);
+            }
+        }
+        for (int n : kinds)
+            QVERIFY(n > 1800);
+    }
+
+    void verdicts_data()
+    {
+        QTest::addColumn<Task>("task");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<Verdict>("verdict");
+        const Task t480 = pauken::PercentageValueTask(12, 4000);
+        const Task t12 = pauken::PercentFigureTask(300, 2400);
+        QTest::addRow("exact") << t480 << "480" << Verdict::Right;
+        QTest::addRow("zero decimals") << t480 << "480,0" << Verdict::Right;
+        QTest::addRow("blanks around") << t480 << " 480 " << Verdict::Right;
+        QTest::addRow("exponent") << t480 << "4,8E2" << Verdict::Right;
+        QTest::addRow("half more") << t480 << "480,5" << Verdict::Wrong;
+        QTest::addRow("one less") << t480 << "479" << Verdict::Wrong;
+        QTest::addRow("half rounded up") << t12 << "13" << Verdict::Wrong;
+        QTest::addRow("half to even") << t12 << "12" << Verdict::Right;
+        QTest::addRow("extended quotient")
+            << pauken::PercentFigureTask(14100, 12000) << "117" << Verdict::Right;
+        QTest::addRow("exact quotient")
+            << pauken::PercentFigureTask(14100, 12000) << "118" << Verdict::Wrong;
+        QTest::addRow("minus zero")
+            << pauken::PercentFigureTask(100, 30000) << "-0" << Verdict::Right;
+        QTest::addRow("empty") << t480 << "" << Verdict::NotANumber;
+        QTest::addRow("decimal point") << t480 << "480.0" << Verdict::NotANumber;
+        QTest::addRow("thousands separator") << t480 << "1.000" << Verdict::NotANumber;
+        QTest::addRow("percent sign") << t12 << "12%" << Verdict::NotANumber;
+        QTest::addRow("sign only") << t480 << "-" << Verdict::NotANumber;
+        QTest::addRow("beyond range") << t480 << "1E99999" << Verdict::NotANumber;
+    }
+    void verdicts()
+    {
+        QFETCH(Task, task);
+        QFETCH(QString, entry);
+        QFETCH(Verdict, verdict);
+        fmPauken->setTask(task);
+        answer(entry);
+        QCOMPARE(m_messages.size(), 1);
+        if (verdict == Verdict::NotANumber) {
+            QCOMPARE(m_messages[0], QStringLiteral("Du musst schon eine Zahl eingeben!"));
+            QCOMPARE(fmPauken->Edit1->selectedText(), QStringLiteral("0"));
+            QCOMPARE(Form2->pbCount->value(), 0);
+            QVERIFY(fmPauken->sbCheckIt->isEnabled());
+            // The task is still open: a number now is evaluated once.
+            answer(QString::number(task.expected));
+            QCOMPARE(m_messages.size(), 2);
+            QCOMPARE(Form2->pbSuccess->value(), 1);
+        } else if (verdict == Verdict::Right) {
+            QVERIFY2(
+                QStringList(std::begin(PraiseTexts), std::end(PraiseTexts)).contains(m_messages[0]),
+                qPrintable(m_messages[0]));
+            QCOMPARE(Shared->Outcomes[1], 10);
+        } else {
+            QCOMPARE(m_messages[0], QStringLiteral("Der Wert wäre %1 gewesen!").arg(task.expected));
+            QCOMPARE(Shared->Outcomes[1], -10);
+            QCOMPARE(fmPauken->Edit1->text(), entry);
+        }
+        QCOMPARE(Form2->pbCount->value(), 1);
+        QVERIFY(!fmPauken->sbCheckIt->isEnabled());
+        // Evaluated: neither F9 nor the button counts it again.
+        const int shown = static_cast<int>(m_messages.size());
+        QTest::keyClick(fmPauken->Edit1, Qt::Key_F9);
+        fmPauken->sbCheckIt->click();
+        QCOMPARE(m_messages.size(), shown);
+        QCOMPARE(Form2->pbCount->value(), 1);
+    }
+
+    void newTaskDrawsColourAndTask()
+    {
+        Random().setSeed(99);
+        TRandom replay(99);
+        fmPauken->Edit1->setText(QStringLiteral("123"));
+        fmPauken->TaskValues[4] = 77;
+        QTest::keyClick(fmPauken->Edit1, Qt::Key_F2);
+        const TColor colour = pauken::MakeBackground(replay);
+        const Task t = pauken::MakeTask(replay);
+        QCOMPARE(fmPauken->background(), colour);
+        QCOMPARE(fmPauken->Memo1->toPlainText(), pauken::TaskText(t));
+        const Task shown = fmPauken->task();
+        QCOMPARE(QList<int>({shown.kind, shown.first, shown.second, shown.expected}),
+                 QList<int>({t.kind, t.first, t.second, t.expected}));
+        QCOMPARE(fmPauken->TaskValues[4], 77); // only the first four belong to the task
+        QCOMPARE(fmPauken->Edit1->text(), QStringLiteral("123"));
+        QCOMPARE(fmPauken->Edit1->selectedText(), QStringLiteral("123"));
+        QVERIFY(fmPauken->sbCheckIt->isEnabled());
+        QCOMPARE(Form2->pbCount->value(), 0);
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void scene_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QString>("colour"); // "window", "white" or "face"
+        QTest::addRow("top left corner") << QPoint(2, 2) << "window";
+        QTest::addRow("outside the bubble's corner") << QPoint(300, 118) << "window";
+        QTest::addRow("bubble's left end") << QPoint(258, 186) << "white";
+        QTest::addRow("bubble's right end") << QPoint(562, 186) << "white";
+        QTest::addRow("beside the bubble") << QPoint(566, 186) << "window";
+        QTest::addRow("bubble below the memo") << QPoint(410, 250) << "white";
+        QTest::addRow("picture's free corner") << QPoint(279, 114) << "window";
+        QTest::addRow("face") << QPoint(244, 128) << "face";
+        QTest::addRow("label's right end") << QPoint(349, 320) << "white";
+        QTest::addRow("between label and field") << QPoint(358, 328) << "window";
+    }
+    void scene()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QString, colour);
+        fmPauken->setTask(pauken::PercentageValueTask(12, 4000));
+        const QImage image = fmPauken->grab().toImage();
+        const QColor window = ToQColor(fmPauken->background());
+        const QColor pixel = image.pixelColor(at);
+        if (colour == QLatin1String("window"))
+            QCOMPARE(pixel, window);
+        else if (colour == QLatin1String("white"))
+            QCOMPARE(pixel, QColor(Qt::white));
+        else // yellow: much red and green, little blue
+            QVERIFY2(pixel.red() > 200 && pixel.green() > 150 && pixel.blue() < 120,
+                     qPrintable(pixel.name()));
+    }
+
+    void questionIsWritten()
+    {
+        // Dark ink in the memo's first line, on white, nowhere near the window colour.
+        fmPauken->setTask(pauken::PercentageValueTask(12, 4000));
+        const QImage image = fmPauken->grab(fmPauken->Memo1->geometry()).toImage();
+        int ink = 0;
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ink += qGray(image.pixel(x, y)) < 100;
+        QVERIFY(ink > 100);
+        QVERIFY(QFontInfo(fmPauken->Memo1->font()).bold());
+    }
+
+    void focusGoesToAnswerField_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addRow("drag over the question") << "drag";
+        QTest::addRow("tab from the answer") << "tab";
+        QTest::addRow("back tab") << "backtab";
+    }
+    void focusGoesToAnswerField()
+    {
+        QFETCH(QString, how);
+        const QString question = fmPauken->Memo1->toPlainText();
+        fmPauken->Edit1->setFocus();
+        fmPauken->Edit1->setText(QStringLiteral("5"));
+        if (how == QLatin1String("drag")) {
+            // A drag over the question selects nothing.
+            QWidget* viewport = fmPauken->Memo1->viewport();
+            QTest::mousePress(viewport, Qt::LeftButton, {}, QPoint(5, 10));
+            QTest::mouseMove(viewport, QPoint(150, 30));
+            QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(150, 30));
+            QVERIFY(!fmPauken->Memo1->textCursor().hasSelection());
+        } else {
+            QTest::keyClick(fmPauken->Edit1,
+                            how == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Backtab);
+        }
+        QCOMPARE(QApplication::focusWidget(), fmPauken->Edit1);
+        // Typing lands in the answer, over what was there.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("480"));
+        QCOMPARE(fmPauken->Edit1->text(), QStringLiteral("480"));
+        QCOMPARE(fmPauken->Memo1->toPlainText(), question);
+    }
+};
+
+TRAINER_TEST_MAIN(TestPauken)
+#include "test_pauken.moc"
