@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "app/Statistic.h"
 #include "exercises/Rabatt.h"
+#include "exercises/Schaetzen.h"
 #include "framework/Vorlage.h"
 
 void CreateForms(TForms& forms)
@@ -11,4 +12,5 @@ void CreateForms(TForms& forms)
     forms.Create(fmVorlage);
     forms.Create(fmRabatt);
     forms.Create(fmStatistic);
+    forms.Create(fmSchaetzen);
 }

@@ -2,6 +2,7 @@
 
 #include "app/Statistic.h"
 #include "exercises/Rabatt.h"
+#include "exercises/Schaetzen.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
@@ -54,6 +55,8 @@ public:
 TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
 {
     switch (tabIndex) {
+    case 0:
+        return fmSchaetzen;
     case 1:
         return fmRabatt;
     default:
