@@ -7,6 +7,7 @@
 #include "exercises/Geldanlage.h"
 #include "exercises/Pauken.h"
 #include "exercises/Rabatt.h"
+#include "exercises/Schaetzen.h"
 #include "exercises/Steigung.h"
 #include "exercises/Wuerfeln.h"
 #include "exercises/Zins.h"
@@ -25,4 +26,5 @@ void CreateForms(TForms& forms)
     forms.Create(fmGeldanlage);
     forms.Create(fmPauken);
     forms.Create(fmInfo);
+    forms.Create(fmSchaetzen);
 }

@@ -6,6 +6,7 @@
 #include "exercises/Geldanlage.h"
 #include "exercises/Pauken.h"
 #include "exercises/Rabatt.h"
+#include "exercises/Schaetzen.h"
 #include "exercises/Steigung.h"
 #include "exercises/Wuerfeln.h"
 #include "exercises/Zins.h"
@@ -61,6 +62,8 @@ public:
 TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
 {
     switch (tabIndex) {
+    case 0:
+        return fmSchaetzen;
     case 1:
         return fmRabatt;
     case 3:

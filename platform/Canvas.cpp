@@ -1,8 +1,11 @@
 #include "platform/Canvas.h"
 
 #include <QFontMetrics>
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QVarLengthArray>
 
+#include <cmath>
 #include <cstdlib>
 
 QColor ToQColor(TColor c)
@@ -202,6 +205,50 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int w, int h)
     if (x2 - x1 < 1 || y2 - y1 < 1)
         return;
     m_painter.drawRoundedRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1), w / 2.0, h / 2.0);
+}
+
+void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4)
+{
+    applyPen();
+    applyBrush();
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    const QRect box(x1, y1, x2 - x1 - 1, y2 - y1 - 1);
+    // A ray meets the ellipse at the angle of its direction scaled to the unit
+    // circle. Screen y grows downwards; angles grow counter-clockwise.
+    const double cx = (x1 + x2) / 2.0;
+    const double cy = (y1 + y2) / 2.0;
+    const double rx = (x2 - x1) / 2.0;
+    const double ry = (y2 - y1) / 2.0;
+    const double start = std::atan2((cy - y3) / ry, (x3 - cx) / rx);
+    double span = std::atan2((cy - y4) / ry, (x4 - cx) / rx) - start;
+    constexpr double turn = 2 * 3.14159265358979323846;
+    if (span <= 0)
+        span += turn;
+    if (span >= turn) {
+        m_painter.drawEllipse(box);
+        return;
+    }
+    // The ellipse itself, cut to a wedge around the sector, so that the rim has
+    // exactly the pixels of Ellipse; then the two radii.
+    const QRectF outline(box);
+    const QPointF centre = outline.center();
+    const auto rim = [&](double t, double scale) {
+        return centre + QPointF(scale * outline.width() / 2 * std::cos(t),
+                                -scale * outline.height() / 2 * std::sin(t));
+    };
+    QPolygonF wedge{centre};
+    const int steps = static_cast<int>(std::ceil(span / (turn / 12)));
+    for (int k = 0; k <= steps; ++k)
+        wedge << rim(start + span * k / steps, 4);
+    QPainterPath clip;
+    clip.addPolygon(wedge);
+    m_painter.save();
+    m_painter.setClipPath(clip, m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    m_painter.drawEllipse(box);
+    m_painter.restore();
+    m_painter.drawLine(QLineF(centre, rim(start, 1)));
+    m_painter.drawLine(QLineF(centre, rim(start + span, 1)));
 }
 
 void TCanvas::FillRect(const QRect& r)

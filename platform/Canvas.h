@@ -138,6 +138,11 @@ public:
     void Rectangle(int x1, int y1, int x2, int y2);
     void Ellipse(int x1, int y1, int x2, int y2);
     void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
+    // A filled sector of the ellipse in the box x1, y1, x2, y2 (as Ellipse). The
+    // rays from the box centre through (x3, y3) and (x4, y4) give its start and
+    // end; it runs counter-clockwise on the screen. The same ray twice gives the
+    // whole ellipse.
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
     // Fills x1..x2-1, y1..y2-1 with the brush, no outline.
     void FillRect(const QRect& r);
     void FillRect(int x1, int y1, int x2, int y2)

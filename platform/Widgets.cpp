@@ -2,10 +2,13 @@
 
 #include "platform/Numbers.h"
 
+#include <QAbstractItemDelegate>
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 #include <QSvgRenderer>
 #include <QWidgetItem>
 
@@ -421,6 +424,40 @@ private:
 };
 
 } // namespace
+
+namespace {
+
+// Draws items with the list's own delegate, at a fixed height.
+class FixedHeightDelegate : public QAbstractItemDelegate {
+public:
+    FixedHeightDelegate(QAbstractItemDelegate* inner, int height, QObject* parent)
+        : QAbstractItemDelegate(parent)
+        , m_inner(inner)
+        , m_height(height)
+    {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        if (m_inner)
+            m_inner->paint(painter, option, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(m_inner ? m_inner->sizeHint(option, index).width() : 0, m_height);
+    }
+
+private:
+    QPointer<QAbstractItemDelegate> m_inner;
+    int m_height;
+};
+
+} // namespace
+
+void SetItemHeight(QComboBox* box, int height)
+{
+    // The list keeps its own delegate (a child of its view) and only wraps it.
+    box->setItemDelegate(new FixedHeightDelegate(box->itemDelegate(), height, box));
+}
 
 void SetOuterGeometry(QWidget* window, const QRect& outer)
 {

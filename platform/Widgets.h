@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class QComboBox;
 class QLineEdit;
 class QSvgRenderer;
 
@@ -180,6 +181,9 @@ private:
     int m_max = 100;
     int m_position = 0;
 };
+
+// Gives every item of a drop-down list's pop-up the same height in pixels.
+void SetItemHeight(QComboBox* box, int height);
 
 // Sets a top-level window's outer (frame) geometry, and keeps it when the
 // frame around the window changes later.

@@ -63,6 +63,13 @@ close_box() {
   key Return
 }
 
+# At start the estimating exercise is shown below the strip.
+est=$(find_window Schaetzen)
+[ -n "$est" ] || fail "estimating window not shown at start"
+[ "$(geometry "$est")" = "X=0 Y=102 WIDTH=800 HEIGHT=468 " ] || fail "estimating window at $(geometry "$est")"
+sleep 0.3
+import -window root "$out/schaetzen.png"
+
 # Select the discount tab with the mouse (the tab strip lies from y 53 to 75).
 ex=""
 for attempt in 1 2 3 4 5; do

@@ -4,10 +4,12 @@
 #include "app/Main.h"
 #include "app/Statistic.h"
 #include "exercises/Rabatt.h"
+#include "exercises/Schaetzen.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -136,16 +138,31 @@ private slots:
         QCOMPARE(Form2->Info2->text(), QStringLiteral("&Info"));
     }
 
-    void startShowsNoExerciseUntilOneExists()
+    void startShowsTheEstimatingExercise()
     {
+        Random().setSeed(404);
+        TRandom copy(404);
         Form2->show();
-        QVERIFY(!Form2->CurrentExercise);
-        QVERIFY(!fmRabatt->isVisible());
-        QVERIFY(!fmVorlage->isVisible());
-        // A key that reaches the strip with no exercise shown does nothing.
-        QTest::keyClick(Form2, Qt::Key_F2);
+        QCOMPARE(Form2->CurrentExercise, static_cast<TfmVorlage*>(fmSchaetzen));
+        QCOMPARE(fmSchaetzen->frameGeometry(), QRect(0, 102, 800, 468));
+        QWidgetList visible;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                visible << w;
+        QCOMPARE(visible.size(), 2);
+        QVERIFY(visible.contains(Form2));
+        QVERIFY(visible.contains(fmSchaetzen));
+        // Showing it made a fresh task: nothing picked, open for evaluation.
+        QCOMPARE(fmSchaetzen->task(), schaetzen::MakeTask(copy));
+        for (QComboBox* box :
+             {fmSchaetzen->ComboBox1, fmSchaetzen->ComboBox2, fmSchaetzen->ComboBox3})
+            QCOMPARE(box->currentIndex(), -1);
+        QVERIFY(fmSchaetzen->sbCheckIt->isEnabled());
+        // A key at the strip reaches it: F9 without picks is a wrong answer of tab 0.
         QTest::keyClick(Form2, Qt::Key_F9);
-        QVERIFY(m_messages.isEmpty());
+        QCOMPARE(m_messages, QStringList{schaetzen::CorrectionText(fmSchaetzen->task())});
+        QCOMPARE(Form2->pbCount->value(), 1);
+        QCOMPARE(Shared->Outcomes[1], -1);
     }
 
     void tabSwitchPlacesExerciseAndMakesNewTask()
@@ -185,7 +202,9 @@ private slots:
         Form2->move(40, 30);
         Form2->TabControl1->setCurrentIndex(0);
         QCOMPARE(TForm2::ExerciseBounds(Form2->frameGeometry()), QRect(40, 132, 800, 468));
-        QCOMPARE(fmRabatt->frameGeometry(), QRect(40, 132, 800, 468));
+        QCOMPARE(fmSchaetzen->frameGeometry(), QRect(40, 132, 800, 468));
+        QVERIFY(fmSchaetzen->isVisible());
+        QVERIFY(!fmRabatt->isVisible());
     }
 
     void keysAtTheStripGoToTheExercise()
@@ -374,8 +393,6 @@ private slots:
     {
         QTemporaryDir dir;
         // Found before PATH is narrowed to the fake calculator alone.
-        const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
-        QVERIFY(!sleep.isEmpty());
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", dir.path().toLocal8Bit());
         Form2->show();
@@ -387,7 +404,7 @@ private slots:
         const QString fake = dir.filePath(QStringLiteral("galculator"));
         QFile f(fake);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\nexec " + sleep.toLocal8Bit() + " 60\n");
+        f.write("#!/bin/sh\nexec /bin/sleep 60\n"); // PATH holds only this folder
         f.close();
         f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 

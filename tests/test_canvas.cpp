@@ -126,6 +126,99 @@ private slots:
         QVERIFY(isColor(image, 2, 2, clr::White)); // corner outside the ellipse
     }
 
+    void pieFromTwoRays_data()
+    {
+        // Box 10, 10 .. 110, 110; centre 60, 60. Probes 25 pixels into the
+        // upper-left, upper-right, lower-left and lower-right quarter.
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QString>("quarters"); // which probes are filled, in that order
+        QTest::addRow("quarter from twelve") << QPoint(60, 0) << QPoint(0, 60) << "x...";
+        QTest::addRow("three quarters from twelve") << QPoint(60, 0) << QPoint(200, 60) << "x.xx";
+        QTest::addRow("half from nine") << QPoint(0, 60) << QPoint(110, 60) << "..xx";
+        QTest::addRow("swapped rays give the rest") << QPoint(0, 60) << QPoint(60, 0) << ".xxx";
+        QTest::addRow("points near the centre") << QPoint(60, 59) << QPoint(59, 60) << "x...";
+        QTest::addRow("same ray twice") << QPoint(60, -5) << QPoint(60, -300) << "xxxx";
+    }
+    void pieFromTwoRays()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QString, quarters);
+        QImage image = blank(130, 130);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.Brush.setColor(clr::Red);
+            c.Pie(10, 10, 110, 110, from.x(), from.y(), to.x(), to.y());
+        }
+        const QPoint probes[] = {{35, 35}, {85, 35}, {35, 85}, {85, 85}};
+        for (int q = 0; q < 4; ++q)
+            QVERIFY2(isColor(image, probes[q].x(), probes[q].y(),
+                             quarters[q] == QLatin1Char('x') ? clr::Red : clr::White),
+                     qPrintable(QStringLiteral("quarter %1").arg(q)));
+        // Never beyond the box that Ellipse uses.
+        QVERIFY(QRect(QPoint(10, 10), QPoint(109, 109)).contains(inkBox(image)));
+    }
+
+    void pieKeepsTheEllipseRim()
+    {
+        // A filled ellipse with a pie over it: the pie adds no pixel outside the
+        // ellipse, and where it lies, its rim is the ellipse's rim.
+        QImage ellipse = blank(80, 60);
+        QImage both = blank(80, 60);
+        for (QImage* image : {&ellipse, &both}) {
+            QPainter p(image);
+            TCanvas c(p);
+            c.Brush.setColor(clr::Navy);
+            c.Ellipse(3, 5, 74, 52);
+            if (image == &both) {
+                c.Brush.setColor(clr::Yellow);
+                c.Pie(3, 5, 74, 52, 100, 0, 0, 60);
+            }
+        }
+        int yellow = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 80; ++x) {
+                const bool inside = !isColor(ellipse, x, y, clr::White);
+                QCOMPARE(!isColor(both, x, y, clr::White), inside);
+                if (isColor(ellipse, x, y, clr::Black))
+                    QVERIFY(isColor(both, x, y, clr::Black));
+                yellow += isColor(both, x, y, clr::Yellow);
+            }
+        QVERIFY(yellow > 500);
+    }
+
+    void pieFollowsRaysOnAWideEllipse()
+    {
+        // Rays from the centre 100, 25 to the two upper corners: the sector is
+        // bounded by the rays themselves, not by the angles taken as arc angles.
+        QImage image = blank(210, 60);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.Brush.setColor(clr::Lime);
+            c.Pie(0, 0, 200, 50, 200, 0, 0, 0);
+        }
+        QVERIFY(isColor(image, 150, 8, clr::Lime));
+        QVERIFY(isColor(image, 50, 8, clr::Lime));
+        QVERIFY(isColor(image, 150, 17, clr::White)); // below the ray to 200, 0
+        QVERIFY(isColor(image, 50, 17, clr::White));
+        QVERIFY(isColor(image, 100, 40, clr::White));
+    }
+
+    void pieOfEmptyBoxDrawsNothing()
+    {
+        QImage image = blank(20, 20);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.Pie(5, 5, 5, 15, 0, 0, 10, 10);
+            c.Pie(5, 15, 15, 5, 0, 0, 10, 10);
+        }
+        QCOMPARE(inkBox(image), QRect());
+    }
+
     void textOutPlacesTopLeft()
     {
         QImage image = blank(120, 40);

@@ -1,0 +1,334 @@
+#include "TestMain.h"
+
+#include "app/Forms.h"
+#include "app/Main.h"
+#include "exercises/Schaetzen.h"
+#include "framework/share2.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+
+#include <cmath>
+
+using schaetzen::Task;
+
+namespace {
+
+constexpr TColor Colors[3] = {0x007FFF, 0x507FAF, 0xA07F5F};
+const QStringList Items{"0", "10", "20", "25", "33", "40", "50", "67", "75", "80", "90", "100"};
+
+QImage canvasImage(const std::function<void(TCanvas&)>& draw)
+{
+    QImage image(792, 406, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    TCanvas canvas(p);
+    draw(canvas);
+    return image;
+}
+
+QImage circles(const Task& task)
+{
+    return canvasImage([&](TCanvas& c) { schaetzen::DrawCircles(c, task); });
+}
+
+// Three circles whose sectors reach `degrees` counter-clockwise from twelve
+// o'clock, the end ray aimed practically without rounding.
+QImage reference(double degrees)
+{
+    return canvasImage([&](TCanvas& c) {
+        for (int i = 0; i < 3; ++i) {
+            const int left = 50 + 250 * i;
+            c.Brush.setColor(clr::Black);
+            c.Ellipse(left, 100, left + 150, 250);
+            c.Brush.setColor(Colors[i]);
+            if (degrees >= 360) {
+                c.Ellipse(left, 100, left + 150, 250);
+            } else if (degrees > 0) {
+                const double a = degrees * M_PI / 180;
+                c.Pie(left, 100, left + 150, 250, left + 75, 0,
+                      left + 75 - static_cast<int>(std::lround(1e6 * std::sin(a))),
+                      175 - static_cast<int>(std::lround(1e6 * std::cos(a))));
+            }
+        }
+    });
+}
+
+int differences(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+TColor pixel(const QImage& image, int x, int y)
+{
+    return FromQColor(image.pixelColor(x, y));
+}
+
+} // namespace
+
+class TestSchaetzen : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<TForms> m_forms;
+    QStringList m_messages;
+
+    QComboBox* list(int i) const
+    {
+        return std::array<QComboBox*, 3>{fmSchaetzen->ComboBox1, fmSchaetzen->ComboBox2,
+                                         fmSchaetzen->ComboBox3}[static_cast<size_t>(i)];
+    }
+    void setTask(const Task& t)
+    {
+        for (size_t i = 0; i < t.size(); ++i)
+            fmSchaetzen->TaskValues[i] = t[i];
+    }
+    // Picks an item with the arrow keys as a pupil would; -1 leaves the list alone.
+    void pick(int i, int index)
+    {
+        QComboBox* box = list(i);
+        if (index < 0)
+            return;
+        box->setFocus();
+        for (int k = 0; k <= index; ++k)
+            QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentIndex(), index);
+    }
+    QStringList praises() const
+    {
+        QStringList texts;
+        for (const char* t : PraiseTexts)
+            texts << QString::fromUtf8(t);
+        return texts;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        SetMessageHook([this](MessageKind kind, const QString& text) {
+            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
+        });
+        m_forms = std::make_unique<TForms>();
+        CreateForms(*m_forms);
+        Form2->show();
+        QVERIFY(fmSchaetzen->isVisible());
+    }
+    void init()
+    {
+        m_messages.clear();
+        Form2->pbCount->setValue(0);
+        Form2->pbSuccess->setValue(0);
+        fmSchaetzen->NewTask();
+    }
+    void cleanupTestCase()
+    {
+        m_forms.reset();
+        SetMessageHook({});
+    }
+
+    void windowLayout()
+    {
+        QCOMPARE(fmSchaetzen->windowTitle(), QStringLiteral("Schaetzen"));
+        QCOMPARE(fmSchaetzen->laTaskText->text(),
+                 QStringLiteral("Schätze jeweils den Prozentsatz der von Farbe bedeckt wird !"));
+        QCOMPARE(fmSchaetzen->laTaskText->width(), 353);
+        QCOMPARE(fmSchaetzen->Tips,
+                 QStringList({"Welcher Anteil des jeweiligen Kreises ist farbig ?",
+                              "1/2 ist 50%  1/3 = 33%  1/4 = 25% ",
+                              "3 Stunden auf der Uhr entsprechen 25% ",
+                              "Nimms locker, jeder lernt es irgendwann! "}));
+        const int lefts[3] = {80, 336, 592};
+        for (int i = 0; i < 3; ++i) {
+            QComboBox* box = list(i);
+            QCOMPARE(box->geometry(), QRect(lefts[i], 370, 87, 24));
+            QVERIFY(!box->isEditable());
+            QStringList texts;
+            for (int k = 0; k < box->count(); ++k)
+                texts << box->itemText(k);
+            QCOMPARE(texts, Items);
+            QCOMPARE(box->view()->sizeHintForRow(0), 16);
+        }
+        QCOMPARE(fmSchaetzen->ComboBox1->nextInFocusChain(), fmSchaetzen->ComboBox2);
+        QCOMPARE(fmSchaetzen->ComboBox2->nextInFocusChain(), fmSchaetzen->ComboBox3);
+        // The drawing surface fills the area above the bottom panel; the picture
+        // lies under it and reaches one pixel further each way.
+        const int above = fmSchaetzen->Panel6->y();
+        QCOMPARE(fmSchaetzen->PaintBox1->geometry(), QRect(0, 0, fmSchaetzen->width(), above));
+        QCOMPARE(fmSchaetzen->Image1->geometry(), QRect(0, 0, fmSchaetzen->width() + 1, above + 1));
+        QCOMPARE(fmSchaetzen->Image1->image().size(), QSize(640, 480));
+        const QImage shown = fmSchaetzen->grab().toImage();
+        const QColor top = shown.pixelColor(40, 30);
+        const QColor bottom = shown.pixelColor(760, 380);
+        QVERIFY2(top.red() > 2 * top.green() && bottom.green() > 2 * bottom.red(),
+                 "red-orange above, green below");
+    }
+
+    void drawsInOrder()
+    {
+        for (uint32_t seed : {0u, 5u, 0xFFFFFFFFu}) {
+            TRandom a(seed), b(seed);
+            const Task t = schaetzen::MakeTask(a);
+            for (int32_t index : t)
+                QCOMPARE(index, static_cast<int32_t>(b.next(12)));
+        }
+    }
+
+    void newTaskClearsThePicks()
+    {
+        pick(0, 5);
+        pick(2, 11);
+        Random().setSeed(12);
+        TRandom copy(12);
+        QTest::keyClick(fmSchaetzen->ComboBox3, Qt::Key_F2);
+        QCOMPARE(fmSchaetzen->task(), schaetzen::MakeTask(copy));
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(list(i)->currentIndex(), -1);
+            QCOMPARE(list(i)->currentText(), QString());
+        }
+        QVERIFY(fmSchaetzen->sbCheckIt->isEnabled());
+        QCOMPARE(Form2->pbCount->value(), 0);
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void verdicts_data()
+    {
+        QTest::addColumn<Task>("task");
+        QTest::addColumn<Task>("picks");         // -1: nothing picked
+        QTest::addColumn<QString>("correction"); // empty: right
+        QTest::addRow("all right") << Task{3, 7, 1} << Task{3, 7, 1} << "";
+        QTest::addRow("last wrong") << Task{3, 7, 1} << Task{3, 7, 2} << "25% 67% 10% ";
+        QTest::addRow("first wrong") << Task{3, 7, 1} << Task{4, 7, 1} << "25% 67% 10% ";
+        QTest::addRow("third of a circle for two thirds")
+            << Task{4, 7, 4} << Task{4, 4, 4} << "33% 67% 33% ";
+        QTest::addRow("middle not picked") << Task{3, 7, 1} << Task{3, -1, 1} << "25% 67% 10% ";
+        QTest::addRow("nothing picked") << Task{0, 0, 0} << Task{-1, -1, -1} << "0% 0% 0% ";
+        QTest::addRow("black circles are 0") << Task{0, 0, 0} << Task{0, 0, 0} << "";
+        QTest::addRow("full circles are 100") << Task{11, 11, 11} << Task{11, 11, 11} << "";
+        QTest::addRow("0 and 100 named") << Task{0, 11, 6} << Task{11, 0, 6} << "0% 100% 50% ";
+        QTest::addRow("same share twice") << Task{8, 2, 8} << Task{8, 2, 8} << "";
+    }
+    void verdicts()
+    {
+        QFETCH(Task, task);
+        QFETCH(Task, picks);
+        QFETCH(QString, correction);
+        const bool right = correction.isEmpty();
+        setTask(task);
+        for (int i = 0; i < 3; ++i)
+            pick(i, picks[static_cast<size_t>(i)]);
+        QTest::keyClick(fmSchaetzen->ComboBox3, Qt::Key_F9);
+        QCOMPARE(m_messages.size(), 1);
+        if (right)
+            QVERIFY2(praises().contains(m_messages[0]), qPrintable(m_messages[0]));
+        else
+            QCOMPARE(m_messages[0], correction);
+        QCOMPARE(Form2->pbCount->value(), 1);
+        QCOMPARE(Form2->pbSuccess->value(), right ? 1 : 0);
+        QCOMPARE(Shared->Outcomes[1], right ? 1 : -1);
+        QVERIFY(!fmSchaetzen->sbCheckIt->isEnabled());
+        // Counted once: neither F9 nor the button evaluates again.
+        QTest::keyClick(fmSchaetzen->ComboBox1, Qt::Key_F9);
+        fmSchaetzen->sbCheckIt->click();
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(Form2->pbCount->value(), 1);
+    }
+
+    void sectors_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<double>("degrees");
+        QTest::addRow("0 plain black") << 0 << 0.0;
+        QTest::addRow("10") << 1 << 36.0;
+        QTest::addRow("20") << 2 << 72.0;
+        QTest::addRow("25") << 3 << 90.0;
+        QTest::addRow("33") << 4 << 118.8;
+        QTest::addRow("40") << 5 << 144.0;
+        QTest::addRow("50") << 6 << 180.0;
+        QTest::addRow("67") << 7 << 241.2;
+        QTest::addRow("75") << 8 << 270.0;
+        QTest::addRow("80") << 9 << 288.0;
+        QTest::addRow("90") << 10 << 324.0;
+        QTest::addRow("100 full colour") << 11 << 360.0;
+    }
+    void sectors()
+    {
+        QFETCH(int, index);
+        QFETCH(double, degrees);
+        const QImage drawn = circles({index, index, index});
+        // The end ray is aimed 400 pixels out, rounded: a few rim pixels may differ.
+        const int diff = differences(drawn, reference(degrees));
+        QVERIFY2(diff <= 15, qPrintable(QString::number(diff)));
+        if (index == 0 || index == 11)
+            QCOMPARE(diff, 0);
+        // Nothing outside the three squares.
+        for (int y = 0; y < 406; ++y)
+            for (int x = 0; x < 792; ++x)
+                if (y < 100 || y >= 250 || (x - 50) % 250 >= 150 || x < 50 || x >= 700)
+                    QCOMPARE(pixel(drawn, x, y), clr::White);
+    }
+
+    void thirdsAreTheTableValues()
+    {
+        // 33 and 67 are drawn as 118.8 and 241.2 degrees, not as a third and two thirds.
+        QVERIFY(differences(circles({4, 4, 4}), reference(120)) > 100);
+        QVERIFY(differences(circles({7, 7, 7}), reference(240)) > 100);
+    }
+
+    void quartersAreExact_data()
+    {
+        // The coloured part is the fully coloured circle cut along the radii,
+        // which the pen draws in column 74 and row 74 of the circle's square.
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QRect>("part");   // in the square, 0 .. 149
+        QTest::addColumn<bool>("outside"); // coloured outside the part instead
+        QTest::addRow("25 upper left") << 3 << QRect(QPoint(0, 0), QPoint(73, 73)) << false;
+        QTest::addRow("50 left half") << 6 << QRect(QPoint(0, 0), QPoint(73, 149)) << false;
+        QTest::addRow("75 all but upper right")
+            << 8 << QRect(QPoint(74, 0), QPoint(149, 74)) << true;
+    }
+    void quartersAreExact()
+    {
+        QFETCH(int, index);
+        QFETCH(QRect, part);
+        QFETCH(bool, outside);
+        const QImage full = circles({11, 11, 11});
+        const QImage drawn = circles({index, index, index});
+        for (int i = 0; i < 3; ++i) {
+            const int left = 50 + 250 * i;
+            for (int y = 100; y < 250; ++y)
+                for (int x = left; x < left + 150; ++x) {
+                    const bool keep = part.contains(x - left, y - 100) != outside;
+                    QCOMPARE(pixel(drawn, x, y) == Colors[i],
+                             keep && pixel(full, x, y) == Colors[i]);
+                }
+        }
+    }
+
+    void windowPaintsTheTask()
+    {
+        setTask({3, 0, 11});
+        fmSchaetzen->PaintBox1->update();
+        const QImage shown = fmSchaetzen->grab().toImage();
+        QCOMPARE(pixel(shown, 100, 150), Colors[0]); // upper left of the left circle
+        QCOMPARE(pixel(shown, 150, 200), clr::Black);
+        QCOMPARE(pixel(shown, 350, 150), clr::Black); // middle circle plain black
+        QCOMPARE(pixel(shown, 400, 200), clr::Black);
+        QCOMPARE(pixel(shown, 600, 150), Colors[2]); // right circle full
+        QCOMPARE(pixel(shown, 650, 200), Colors[2]);
+        // Between the circles the picture shows through.
+        for (const QPoint& p : {QPoint(250, 175), QPoint(10, 10), QPoint(780, 395)}) {
+            const TColor c = pixel(shown, p.x(), p.y());
+            QVERIFY(c != clr::Black && c != clr::White);
+        }
+        // A repaint draws the same picture.
+        QCOMPARE(fmSchaetzen->grab().toImage(), shown);
+    }
+};
+
+TRAINER_TEST_MAIN(TestSchaetzen)
+#include "test_schaetzen.moc"
