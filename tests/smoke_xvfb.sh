@@ -20,7 +20,7 @@ export DISPLAY=:$number
 "$program" &
 app=$!
 main=
-for _ in $(seq 250); do
+for _ in $(seq 1000); do
   main=$( (xdotool search --onlyvisible --name '^Prozentrechnung$' 2>/dev/null || true) | head -n1)
   [ -n "$main" ] && break
   sleep 0.02
