@@ -1,3 +1,4 @@
+#include "ExerciseTest.h"
 #include "TestMain.h"
 
 #include "app/Forms.h"
@@ -72,12 +73,9 @@ QByteArray processState(uint32_t pid)
 
 } // namespace
 
-class TestApp : public QObject {
+class TestApp : public ExerciseTest {
     Q_OBJECT
 private:
-    std::unique_ptr<TForms> m_forms;
-    QStringList m_messages;
-
     void answerRabatt(bool right)
     {
         const rabatt::Task t = fmRabatt->task();
@@ -97,8 +95,7 @@ private slots:
     }
     void cleanup()
     {
-        m_forms.reset();
-        SetMessageHook({});
+        closeProgram();
         QVERIFY(!Shared);
     }
 

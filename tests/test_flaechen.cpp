@@ -1,3 +1,4 @@
+#include "ExerciseTest.h"
 #include "TestMain.h"
 
 #include "app/Forms.h"
@@ -27,19 +28,9 @@ Task MakeBlueRed(int w1, int h1, int dx, int dy, int w2, int h2)
 
 Q_DECLARE_METATYPE(flaechen::Task)
 
-class TestFlaechen : public QObject {
+class TestFlaechen : public ExerciseTest {
     Q_OBJECT
 private:
-    std::unique_ptr<TForms> m_forms;
-    QStringList m_messages;
-
-    QStringList praises() const
-    {
-        QStringList texts;
-        for (const char* t : PraiseTexts)
-            texts << QString::fromUtf8(t);
-        return texts;
-    }
     // Picks an item by typing its digits into the list, as a pupil would.
     void pick(const QString& item)
     {
@@ -54,30 +45,18 @@ private:
 private slots:
     void initTestCase()
     {
-        SetMessageHook([this](MessageKind kind, const QString& text) {
-            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
-        });
         QApplication::setKeyboardInputInterval(250);
-        m_forms = std::make_unique<TForms>();
-        CreateForms(*m_forms);
-        Form2->show();
-        Form2->TabControl1->setCurrentIndex(3);
+        openProgram(3);
         QVERIFY(fmFlaechen->isVisible());
         QCOMPARE(Form2->CurrentExercise, fmFlaechen);
         QCOMPARE(fmFlaechen->frameGeometry(), QRect(0, 102, 800, 468));
     }
     void init()
     {
-        m_messages.clear();
-        Form2->pbCount->setValue(0);
-        Form2->pbSuccess->setValue(0);
+        resetSeries();
         fmFlaechen->NewTask();
     }
-    void cleanupTestCase()
-    {
-        m_forms.reset();
-        SetMessageHook({});
-    }
+    void cleanupTestCase() { closeProgram(); }
 
     void everyTaskAgreesWithExtendedRounding()
     {

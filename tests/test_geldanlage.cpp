@@ -1,3 +1,4 @@
+#include "ExerciseTest.h"
 #include "TestMain.h"
 
 #include "app/Forms.h"
@@ -33,19 +34,9 @@ int64_t CompoundExact(const Task& t, bool halvesUp)
 
 } // namespace
 
-class TestGeldanlage : public QObject {
+class TestGeldanlage : public ExerciseTest {
     Q_OBJECT
 private:
-    std::unique_ptr<TForms> m_forms;
-    QStringList m_messages;
-
-    QStringList praises() const
-    {
-        QStringList texts;
-        for (const char* t : PraiseTexts)
-            texts << QString::fromUtf8(t);
-        return texts;
-    }
     void setTask(const Task& t)
     {
         fmGeldanlage->TaskValues[0] = t.capital;
@@ -76,27 +67,15 @@ private:
 private slots:
     void initTestCase()
     {
-        SetMessageHook([this](MessageKind kind, const QString& text) {
-            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
-        });
-        m_forms = std::make_unique<TForms>();
-        CreateForms(*m_forms);
-        Form2->show();
-        Form2->TabControl1->setCurrentIndex(Tab);
+        openProgram(Tab);
         QVERIFY(fmGeldanlage->isVisible());
     }
     void init()
     {
-        m_messages.clear();
-        Form2->pbCount->setValue(0);
-        Form2->pbSuccess->setValue(0);
+        resetSeries();
         fmGeldanlage->NewTask();
     }
-    void cleanupTestCase()
-    {
-        m_forms.reset();
-        SetMessageHook({});
-    }
+    void cleanupTestCase() { closeProgram(); }
 
     void amounts_data()
     {

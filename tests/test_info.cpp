@@ -22,8 +22,8 @@ private slots:
                                  << "19.06.2002";
         QTest::addRow("noon is a half, to even")
             << QDateTime(QDate(2002, 6, 19), QTime(12, 0)) << qint64(1176) << "20.06.2002";
-        QTest::addRow("reference day") << QDateTime(QDate(1999, 4, 1), QTime(0, 0)) << qint64(0)
-                                       << "01.04.1999";
+        QTest::addRow("reference day")
+            << QDateTime(QDate(1999, 4, 1), QTime(0, 0)) << qint64(0) << "01.04.1999";
         QTest::addRow("before the reference")
             << QDateTime(QDate(1999, 3, 1), QTime(1, 0)) << qint64(-31) << "01.03.1999";
     }

@@ -1,3 +1,4 @@
+#include "ExerciseTest.h"
 #include "TestMain.h"
 
 #include "app/Forms.h"
@@ -17,12 +18,9 @@ Q_DECLARE_METATYPE(Task)
 enum class Verdict { Right, Wrong, NotANumber };
 Q_DECLARE_METATYPE(Verdict)
 
-class TestPauken : public QObject {
+class TestPauken : public ExerciseTest {
     Q_OBJECT
 private:
-    std::unique_ptr<TForms> m_forms;
-    QStringList m_messages;
-
     void answer(const QString& text)
     {
         fmPauken->Edit1->setFocus();
@@ -35,28 +33,16 @@ private:
 private slots:
     void initTestCase()
     {
-        SetMessageHook([this](MessageKind kind, const QString& text) {
-            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
-        });
-        m_forms = std::make_unique<TForms>();
-        CreateForms(*m_forms);
-        Form2->show();
-        Form2->TabControl1->setCurrentIndex(9);
+        openProgram(9);
         QVERIFY(fmPauken->isVisible());
         QVERIFY(QTest::qWaitForWindowActive(fmPauken));
     }
     void init()
     {
-        m_messages.clear();
-        Form2->pbCount->setValue(0);
-        Form2->pbSuccess->setValue(0);
+        resetSeries();
         fmPauken->NewTask();
     }
-    void cleanupTestCase()
-    {
-        m_forms.reset();
-        SetMessageHook({});
-    }
+    void cleanupTestCase() { closeProgram(); }
 
     void tasks_data()
     {

@@ -1,3 +1,4 @@
+#include "ExerciseTest.h"
 #include "TestMain.h"
 
 #include "app/Forms.h"
@@ -72,12 +73,9 @@ TColor pixel(const QImage& image, int x, int y)
 
 } // namespace
 
-class TestSchaetzen : public QObject {
+class TestSchaetzen : public ExerciseTest {
     Q_OBJECT
 private:
-    std::unique_ptr<TForms> m_forms;
-    QStringList m_messages;
-
     QComboBox* list(int i) const
     {
         return std::array<QComboBox*, 3>{fmSchaetzen->ComboBox1, fmSchaetzen->ComboBox2,
@@ -99,37 +97,19 @@ private:
             QTest::keyClick(box, Qt::Key_Down);
         QCOMPARE(box->currentIndex(), index);
     }
-    QStringList praises() const
-    {
-        QStringList texts;
-        for (const char* t : PraiseTexts)
-            texts << QString::fromUtf8(t);
-        return texts;
-    }
 
 private slots:
     void initTestCase()
     {
-        SetMessageHook([this](MessageKind kind, const QString& text) {
-            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
-        });
-        m_forms = std::make_unique<TForms>();
-        CreateForms(*m_forms);
-        Form2->show();
+        openProgram(0);
         QVERIFY(fmSchaetzen->isVisible());
     }
     void init()
     {
-        m_messages.clear();
-        Form2->pbCount->setValue(0);
-        Form2->pbSuccess->setValue(0);
+        resetSeries();
         fmSchaetzen->NewTask();
     }
-    void cleanupTestCase()
-    {
-        m_forms.reset();
-        SetMessageHook({});
-    }
+    void cleanupTestCase() { closeProgram(); }
 
     void windowLayout()
     {

@@ -1,3 +1,4 @@
+#include "ExerciseTest.h"
 #include "TestMain.h"
 
 #include "app/Forms.h"
@@ -61,33 +62,18 @@ bool showsText(const QImage& image, QPoint at, const QString& text)
 
 } // namespace
 
-class TestSteigung : public QObject {
+class TestSteigung : public ExerciseTest {
     Q_OBJECT
 private:
-    std::unique_ptr<TForms> m_forms;
-    QStringList m_messages;
-
 private slots:
     void initTestCase()
     {
+        openProgram(4);
         SetMessageHook([this](MessageKind, const QString& text) { m_messages << text; });
-        m_forms = std::make_unique<TForms>();
-        CreateForms(*m_forms);
-        Form2->show();
-        Form2->TabControl1->setCurrentIndex(4);
         QVERIFY(fmSteigung->isVisible());
     }
-    void init()
-    {
-        m_messages.clear();
-        Form2->pbCount->setValue(0);
-        Form2->pbSuccess->setValue(0);
-    }
-    void cleanupTestCase()
-    {
-        m_forms.reset();
-        SetMessageHook({});
-    }
+    void init() { resetSeries(); }
+    void cleanupTestCase() { closeProgram(); }
 
     void tasksComeFromThreeDraws()
     {

@@ -1,3 +1,4 @@
+#include "ExerciseTest.h"
 #include "TestMain.h"
 
 #include "app/Forms.h"
@@ -30,12 +31,9 @@ zins::Task fixedTask()
 
 } // namespace
 
-class TestZins : public QObject {
+class TestZins : public ExerciseTest {
     Q_OBJECT
 private:
-    std::unique_ptr<TForms> m_forms;
-    QStringList m_messages;
-
     QLineEdit* edit(Variant v) const
     {
         return v == Variant::Interest ? fmZins->Edit1
@@ -53,26 +51,11 @@ private:
 private slots:
     void initTestCase()
     {
-        SetMessageHook([this](MessageKind kind, const QString& text) {
-            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
-        });
-        m_forms = std::make_unique<TForms>();
-        CreateForms(*m_forms);
-        Form2->show();
-        Form2->TabControl1->setCurrentIndex(6);
+        openProgram(6);
         QVERIFY(fmZins->isVisible());
     }
-    void init()
-    {
-        m_messages.clear();
-        Form2->pbCount->setValue(0);
-        Form2->pbSuccess->setValue(0);
-    }
-    void cleanupTestCase()
-    {
-        m_forms.reset();
-        SetMessageHook({});
-    }
+    void init() { resetSeries(); }
+    void cleanupTestCase() { closeProgram(); }
 
     void interest_data()
     {

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/Forms.h"
+#include "app/Main.h"
+#include "framework/share2.h"
+#include "platform/Dialogs.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QTabBar>
+
+#include <memory>
+
+// Base of the exercise tests: the program's windows, with every message box
+// captured in m_messages (errors shown by the error display marked "E:").
+class ExerciseTest : public QObject {
+protected:
+    // Creates all windows, shows the strip and selects the exercise's tab.
+    void openProgram(int tab)
+    {
+        SetMessageHook([this](MessageKind kind, const QString& text) {
+            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
+        });
+        m_forms = std::make_unique<TForms>();
+        CreateForms(*m_forms);
+        Form2->show();
+        Form2->TabControl1->setCurrentIndex(tab);
+    }
+    void closeProgram()
+    {
+        m_forms.reset();
+        SetMessageHook({});
+    }
+    // No message seen yet, a fresh series.
+    void resetSeries()
+    {
+        m_messages.clear();
+        Form2->pbCount->setValue(0);
+        Form2->pbSuccess->setValue(0);
+    }
+    static QStringList praises()
+    {
+        QStringList texts;
+        for (const char* t : PraiseTexts)
+            texts << QString::fromUtf8(t);
+        return texts;
+    }
+
+    std::unique_ptr<TForms> m_forms;
+    QStringList m_messages;
+};
