@@ -2,6 +2,7 @@
 
 #include "app/Info.h"
 #include "app/Statistic.h"
+#include "exercises/Diagramm.h"
 #include "exercises/Flaechen.h"
 #include "exercises/Geldanlage.h"
 #include "exercises/Pauken.h"
@@ -66,6 +67,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
         return fmSchaetzen;
     case 1:
         return fmRabatt;
+    case 2:
+        return fmDiagramm;
     case 3:
         return fmFlaechen;
     case 4:
