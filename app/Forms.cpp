@@ -10,6 +10,7 @@
 #include "exercises/Rabatt.h"
 #include "exercises/Schaetzen.h"
 #include "exercises/Steigung.h"
+#include "exercises/Wachstum.h"
 #include "exercises/Wuerfeln.h"
 #include "exercises/Zins.h"
 #include "framework/Vorlage.h"
@@ -25,6 +26,7 @@ void CreateForms(TForms& forms)
     forms.Create(fmSteigung);
     forms.Create(fmWuerfeln);
     forms.Create(fmZins);
+    forms.Create(fmWachstum);
     forms.Create(fmGeldanlage);
     forms.Create(fmPauken);
     forms.Create(fmInfo);

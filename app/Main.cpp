@@ -9,6 +9,7 @@
 #include "exercises/Rabatt.h"
 #include "exercises/Schaetzen.h"
 #include "exercises/Steigung.h"
+#include "exercises/Wachstum.h"
 #include "exercises/Wuerfeln.h"
 #include "exercises/Zins.h"
 #include "framework/Vorlage.h"
@@ -77,6 +78,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
         return fmWuerfeln;
     case 6:
         return fmZins;
+    case 7:
+        return fmWachstum;
     case 8:
         return fmGeldanlage;
     case 9:
