@@ -2,12 +2,14 @@
 
 #include "app/Info.h"
 #include "app/Statistic.h"
+#include "exercises/Diagramm.h"
 #include "exercises/Flaechen.h"
 #include "exercises/Geldanlage.h"
 #include "exercises/Pauken.h"
 #include "exercises/Rabatt.h"
 #include "exercises/Schaetzen.h"
 #include "exercises/Steigung.h"
+#include "exercises/Wachstum.h"
 #include "exercises/Wuerfeln.h"
 #include "exercises/Zins.h"
 #include "framework/Vorlage.h"
@@ -66,6 +68,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
         return fmSchaetzen;
     case 1:
         return fmRabatt;
+    case 2:
+        return fmDiagramm;
     case 3:
         return fmFlaechen;
     case 4:
@@ -74,6 +78,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
         return fmWuerfeln;
     case 6:
         return fmZins;
+    case 7:
+        return fmWachstum;
     case 8:
         return fmGeldanlage;
     case 9:

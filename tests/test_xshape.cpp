@@ -1,0 +1,362 @@
+#include "TestMain.h"
+
+#include "xshape/Diagram.h"
+#include "xshape/xshape.h"
+
+namespace {
+
+// Draws a black square in its top-left quarter and counts its redraws.
+class TCounting : public TXGraphicBitmap {
+public:
+    using TXGraphicBitmap::TXGraphicBitmap;
+    int draws = 0;
+    void DrawAt(int32_t, int32_t, TCanvas& canvas) override
+    {
+        ++draws;
+        canvas.Brush.setColor(clr::Black);
+        canvas.Pen.setStyle(TPenStyle::Clear);
+        canvas.FillRect(0, 0, width() / 2, height() / 2);
+    }
+};
+
+QColor Pixel(const QImage& image, int x, int y)
+{
+    return image.pixelColor(x, y);
+}
+
+bool IsDark(const QImage& image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 0x60;
+}
+
+// The chart exercise's diagram: x -0.2..3, y -10..100 on 407 x 330.
+void SetUpChart(TDiagram& d)
+{
+    d.setWidth(407);
+    d.setHeight(330);
+    d.setColor(clr::White);
+    d.setXMin(-0.2);
+    d.setXMax(3.0);
+    d.setYMin(-10.0);
+    d.setYMax(100.0);
+    d.setXMarkLE(10.0);
+    d.setYMarkLE(20.0);
+    d.setXGridLE(0.25);
+    d.setYGridLE(10.0);
+    d.setXTextLE(10.0);
+    d.setYTextLE(10.0);
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    d.Font().setFont(f);
+    d.GridPen().setColor(clr::Silver);
+    d.GridPen().setStyle(TPenStyle::Dot);
+    d.GridPen().setMode(TPenMode::Mask);
+}
+
+QImage Render(TDiagram& d, QColor under = Qt::white)
+{
+    QImage image(d.size(), QImage::Format_RGB32);
+    image.fill(under);
+    QPainter p(&image);
+    TCanvas canvas(p);
+    d.DrawAt(0, 0, canvas);
+    return image;
+}
+
+// The dark pixels' bounding box inside a region.
+QRect Ink(const QImage& image, const QRect& region)
+{
+    QRect box;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            if (IsDark(image, x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+class TestXShape : public QObject {
+    Q_OBJECT
+private slots:
+    void repaintsCopyTheBufferUntilInvalidated()
+    {
+        QWidget parent;
+        parent.resize(200, 200);
+        QPalette pal = parent.palette();
+        pal.setColor(QPalette::Window, Qt::yellow);
+        parent.setPalette(pal);
+        parent.setAutoFillBackground(true);
+        auto* c = new TCounting(&parent);
+        c->setGeometry(10, 20, 40, 30);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+
+        c->repaint();
+        const int first = c->draws;
+        QVERIFY(first >= 1);
+        QVERIFY(!c->BufferDirty());
+        c->repaint();
+        c->repaint();
+        QCOMPARE(c->draws, first);
+
+        c->Invalidate();
+        QVERIFY(c->BufferDirty());
+        c->repaint();
+        c->repaint();
+        QCOMPARE(c->draws, first + 1);
+
+        // The buffer holds the picture; undrawn parts leave the parent visible.
+        QCOMPARE(Pixel(c->Buffer(), 5, 5), QColor(Qt::black));
+        const QImage shot = parent.grab().toImage();
+        QCOMPARE(Pixel(shot, 10 + 5, 20 + 5), QColor(Qt::black));
+        QCOMPARE(Pixel(shot, 10 + 30, 20 + 20), QColor(Qt::yellow));
+        pal.setColor(QPalette::Window, Qt::cyan);
+        parent.setPalette(pal);
+        QCOMPARE(Pixel(parent.grab().toImage(), 10 + 30, 20 + 20), QColor(Qt::cyan));
+        QCOMPARE(Pixel(parent.grab().toImage(), 10 + 5, 20 + 5), QColor(Qt::black));
+    }
+
+    void sizeSettersKeepTheBufferTheControlsSize()
+    {
+        TCounting c;
+        c.resize(40, 30);
+        c.setHeight(70);
+        QCOMPARE(c.Buffer().size(), QSize(40, 70));
+        QCOMPARE(c.Height(), 70);
+        c.setWidth(90);
+        QCOMPARE(c.Buffer().size(), QSize(90, 70));
+        QVERIFY(c.BufferDirty());
+        // The setter draws straight into the buffer.
+        QCOMPARE(Pixel(c.Buffer(), 44, 34), QColor(Qt::black));
+        QCOMPARE(Pixel(c.Buffer(), 45, 35).alpha(), 0);
+    }
+
+    void defaults()
+    {
+        TDiagram d;
+        QCOMPARE(d.size(), QSize(100, 100));
+        QCOMPARE(d.XMin(), Extended(-4));
+        QCOMPARE(d.YMax(), Extended(4));
+        QCOMPARE(d.XGridLE(), Extended(0.5));
+        QCOMPARE(d.YGridLE(), Extended(0.5));
+        QCOMPARE(d.XMarkLE(), Extended(0));
+        QCOMPARE(d.YTextLE(), Extended(0));
+        QCOMPARE(d.ArrowSize(), 4);
+        QCOMPARE(d.AxePen().width(), 2);
+        QVERIFY(d.DisplayGrid());
+        QVERIFY(!d.Transparent());
+    }
+
+    void settersInvalidate()
+    {
+        TDiagram d;
+        d.setColor(clr::White);
+        const auto settle = [&d] {
+            d.grab();
+        };
+        settle();
+        QVERIFY(!d.BufferDirty());
+
+        d.setXMarkLE(1);
+        QVERIFY(d.BufferDirty());
+        settle();
+        d.setXMarkLE(-1); // refused: nothing stored, no repaint
+        QCOMPARE(d.XMarkLE(), Extended(1));
+        QVERIFY(!d.BufferDirty());
+        d.setArrowSize(-3);
+        QCOMPARE(d.ArrowSize(), 4);
+        QVERIFY(!d.BufferDirty());
+
+        d.setTransparent(true); // stored only
+        QVERIFY(d.Transparent());
+        QVERIFY(!d.BufferDirty());
+
+        d.GridPen().setColor(clr::Red);
+        QVERIFY(d.BufferDirty());
+        settle();
+        d.Font().setPixelSize(20);
+        QVERIFY(d.BufferDirty());
+        settle();
+        TPen pen;
+        pen.setWidth(3);
+        d.setMarkPen(pen);
+        QCOMPARE(d.MarkPen().width(), 3);
+        QVERIFY(d.BufferDirty());
+    }
+
+    void transparentTakesEffectAtTheNextRedraw()
+    {
+        TDiagram d;
+        d.setColor(clr::White);
+        d.setDisplayGrid(false);
+        QCOMPARE(Render(d, Qt::red).pixelColor(10, 10), QColor(Qt::white));
+        d.setTransparent(true);
+        QCOMPARE(Render(d, Qt::red).pixelColor(10, 10), QColor(Qt::red));
+    }
+
+    void chartScalesAndTicks()
+    {
+        TDiagram d;
+        SetUpChart(d);
+        const QImage img = Render(d);
+        if (qEnvironmentVariableIsSet("DIAGRAM_PNG"))
+            img.save(qEnvironmentVariable("DIAGRAM_PNG"));
+        // Axes: vertical on column 25, horizontal on row 300.
+        for (int y : {10, 150, 290, 320})
+            QVERIFY2(IsDark(img, 25, y), qPrintable(QString::number(y)));
+        for (int x : {0, 100, 300, 400})
+            QVERIFY2(IsDark(img, x, 300), qPrintable(QString::number(x)));
+        // y ticks for 20 .. 80 run from column 21 up to 29, the end left out.
+        for (int row : {240, 180, 120, 60}) {
+            QVERIFY(!IsDark(img, 20, row));
+            QVERIFY(IsDark(img, 21, row));
+            QVERIFY(IsDark(img, 28, row));
+            QVERIFY(!IsDark(img, 29, row));
+            QVERIFY(!IsDark(img, 21, row - 1));
+            QVERIFY(!IsDark(img, 21, row + 1));
+        }
+        // 100 would be row 0: the run stops before YMax.
+        QVERIFY(!IsDark(img, 21, 0));
+        // Tick for 0 below the axis row; nothing where a tick for -20 would be.
+        QVERIFY(IsDark(img, 21, 300));
+        QVERIFY(!IsDark(img, 21, 330 - 1));
+    }
+
+    void chartLabels()
+    {
+        TDiagram d;
+        SetUpChart(d);
+        const QImage img = Render(d);
+        // "10" .. "90" start at column 31, centred on their rows.
+        for (int row = 270; row >= 30; row -= 30) {
+            const QRect ink = Ink(img, QRect(29, row - 9, 30, 19));
+            QVERIFY2(!ink.isEmpty(), qPrintable(QString::number(row)));
+            QVERIFY(ink.left() >= 31 && ink.left() <= 33);
+            QVERIFY(ink.width() >= 6); // two digits
+            QVERIFY(qAbs(ink.center().y() - row) <= 2);
+        }
+        // The single x label "0" hangs below the axis, across column 25.
+        const QRect left = Ink(img, QRect(10, 303, 14, 14));
+        // Right of the axis only up to column 30: the y label "0" starts at 31.
+        const QRect right = Ink(img, QRect(27, 303, 4, 14));
+        QVERIFY(!left.isEmpty() && !right.isEmpty());
+        QVERIFY(left.top() >= 303);
+        QVERIFY(Ink(img, QRect(10, 302, 14, 1)).isEmpty());
+        QVERIFY(Ink(img, QRect(27, 302, 4, 1)).isEmpty());
+        // No further x labels: 10 is far beyond XMax.
+        QVERIFY(Ink(img, QRect(60, 303, 340, 20)).isEmpty());
+    }
+
+    void chartGrid()
+    {
+        TDiagram d;
+        SetUpChart(d);
+        const QImage img = Render(d);
+        const QRgb silver = qRgb(0xC0, 0xC0, 0xC0);
+        const auto silverIn = [&img, silver](const QRect& r) {
+            int n = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    n += (img.pixel(x, y) & 0xFFFFFF) == (silver & 0xFFFFFF);
+            return n;
+        };
+        // x grid lines every 0.25 from -0.25 (column -6, clipped); 3.0 gets none.
+        QList<int> columns;
+        for (int x = 0; x < img.width(); ++x)
+            if (silverIn(QRect(x, 0, 1, 28)) >= 5)
+                columns << x;
+        QCOMPARE(columns, (QList<int>{57, 89, 121, 153, 184, 216, 248, 280, 312, 343, 375}));
+        // y grid lines for 0 .. 90 (-10 lies on row 330, just outside).
+        QList<int> rows;
+        for (int y = 0; y < img.height(); ++y)
+            if (silverIn(QRect(60, y, 300, 1)) >= 40)
+                rows << y;
+        QCOMPARE(rows, (QList<int>{30, 60, 90, 120, 150, 180, 210, 240, 270}));
+        // Mask mode: the grid ANDs its colour into what lies below.
+        TDiagram tinted;
+        SetUpChart(tinted);
+        tinted.setColor(0x00FF00); // pure green
+        const QImage g = Render(tinted);
+        int masked = 0;
+        for (int y = 0; y < 28; ++y)
+            masked += (g.pixel(57, y) & 0xFFFFFF) == 0x00C000;
+        QVERIFY(masked >= 5);
+    }
+
+    void axisClampsToTheEdge_data()
+    {
+        QTest::addColumn<double>("xMin");
+        QTest::addColumn<double>("xMax");
+        QTest::addColumn<int>("column");
+        QTest::newRow("range right of 0") << 1.0 << 5.0 << 0;
+        QTest::newRow("range left of 0") << -5.0 << -1.0 << 99;
+        QTest::newRow("0 in the middle") << -4.0 << 4.0 << 50;
+    }
+    void axisClampsToTheEdge()
+    {
+        QFETCH(double, xMin);
+        QFETCH(double, xMax);
+        QFETCH(int, column);
+        TDiagram d;
+        d.setColor(clr::White);
+        d.setDisplayGrid(false);
+        d.setXMin(xMin);
+        d.setXMax(xMax);
+        const QImage img = Render(d);
+        QVERIFY(IsDark(img, column, 60));
+        for (int x = 0; x < 100; ++x)
+            if (qAbs(x - column) > 1)
+                QVERIFY2(!IsDark(img, x, 60), qPrintable(QString::number(x)));
+    }
+
+    void worldToPixel_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<QPoint>("pixel");
+        QTest::newRow("low corner") << -0.2 << -10.0 << QPoint(0, 329);
+        QTest::newRow("high corner") << 3.0 << 100.0 << QPoint(407, -1);
+        QTest::newRow("origin") << 0.0 << 0.0 << QPoint(25, 299);
+    }
+    void worldToPixel()
+    {
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(QPoint, pixel);
+        TDiagram d;
+        SetUpChart(d);
+        QCOMPARE(d.WorldToPixel(x, y), pixel);
+    }
+
+    void unusableRangesAndStepsEndTheRun_data()
+    {
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<double>("step");
+        QTest::newRow("empty range") << 2.0 << 2.0 << 0.5;
+        QTest::newRow("tiny step") << -4.0 << 4.0 << 1e-300;
+        QTest::newRow("step lost in the range") << 1e20 << 1e20 + 1e6 << 1.0;
+        QTest::newRow("reversed range") << 4.0 << -4.0 << 0.5;
+    }
+    void unusableRangesAndStepsEndTheRun()
+    {
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QFETCH(double, step);
+        TDiagram d;
+        d.setColor(clr::White);
+        d.setXMin(min);
+        d.setXMax(max);
+        d.setXGridLE(step);
+        d.setXTextLE(step);
+        d.setXMarkLE(step);
+        const QImage img = Render(d); // must return
+        QCOMPARE(img.pixelColor(10, 10), QColor(Qt::white));
+        const QPoint p = d.WorldToPixel(min, 0);
+        QVERIFY(p.x() >= -10000000 && p.x() <= 10000000);
+    }
+};
+
+TRAINER_TEST_MAIN(TestXShape)
+#include "test_xshape.moc"
