@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -428,6 +430,183 @@ private slots:
         }
     }
 
+    // Two cells of a 100 x 60 field of 10 x 10 cells (nx 10, ny 6), red 200
+    // blended into green 100, Rotation 0.3: the colours at cells (3, 2) and (7, 5).
+    void cellFormulas_data()
+    {
+        QTest::addColumn<int>("formula");
+        QTest::addColumn<uint>("cell32");
+        QTest::addColumn<uint>("cell75");
+        const auto rg = [](uint r, uint g) {
+            return r | g << 8;
+        };
+        QTest::addRow("diagonal") << 2 << rg(63, 68) << rg(153, 23);
+        QTest::addRow("radial") << 3 << rg(74, 63) << rg(110, 45);
+        QTest::addRow("angle") << 4 << rg(170, 15) << rg(50, 75);
+        QTest::addRow("cross") << 5 << rg(37, 82) << rg(73, 63);
+        QTest::addRow("cross off centre") << 6 << rg(73, 63) << rg(110, 45);
+        QTest::addRow("sine 1") << 7 << rg(104, 48) << rg(17, 91);
+        QTest::addRow("sine 2, cut to 8 bits") << 8 << rg(50, 203) << rg(50, 203);
+        QTest::addRow("sine 3") << 9 << rg(73, 63) << rg(48, 76);
+        QTest::addRow("sine 4") << 10 << rg(22, 89) << rg(0, 100);
+        QTest::addRow("sine 5") << 11 << rg(3, 98) << rg(0, 100);
+    }
+    void cellFormulas()
+    {
+        QFETCH(int, formula);
+        QFETCH(uint, cell32);
+        QFETCH(uint, cell75);
+        TShapeStyle s = coloured(100, 60);
+        s.Brush.setColor(200);
+        s.Color2 = 100 << 8;
+        s.ScaleX = s.ScaleY = 10;
+        s.Rotation = 0.3L;
+        QImage image = blank(100, 60);
+        bool fewColours = true;
+        paint(image, s, QPoint(),
+              [&](const TShapeTarget& t) { fewColours = DrawCellColourField(t, formula); });
+        QVERIFY(!fewColours);
+        QCOMPARE(at(image, 35, 25), TColor(cell32));
+        QCOMPARE(at(image, 30, 20), TColor(cell32));
+        QCOMPARE(at(image, 39, 29), TColor(cell32));
+        QCOMPARE(at(image, 75, 55), TColor(cell75));
+        QCOMPARE(inkBox(image), image.rect());
+    }
+
+    void cellSizes_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<int>("cell");
+        QTest::addRow("stock exchange ground") << QSize(792, 406) << 32.0 << 32;
+        QTest::addRow("scale 1 counts as 2") << QSize(40, 30) << 1.0 << 2;
+        QTest::addRow("scale 0 counts as 2") << QSize(40, 30) << 0.0 << 2;
+        QTest::addRow("scale 2.5 rounds to 2") << QSize(40, 30) << 2.5 << 2;
+        QTest::addRow("scale 3.5 rounds to 4") << QSize(40, 30) << 3.5 << 4;
+    }
+    void cellSizes()
+    {
+        QFETCH(QSize, size);
+        QFETCH(qreal, scale);
+        QFETCH(int, cell);
+        TShapeStyle s = coloured(size.width(), size.height());
+        s.Brush.setColor(clr::White);
+        s.Color2 = clr::Black;
+        s.ScaleX = s.ScaleY = scale;
+        QImage image = blank(size.width(), size.height());
+        paint(image, s, QPoint(), [](const TShapeTarget& t) { DrawCellColourField(t, 2); });
+        // The diagonal formula changes from each cell to the next along both axes.
+        for (int k = 0; (k + 1) * cell < std::min(size.width(), size.height()); ++k) {
+            const int a = k * cell;
+            const int b = a + cell - 1;
+            QCOMPARE(at(image, a, a), at(image, b, b));
+            QVERIFY(at(image, b, b) != at(image, b + 1, b));
+            QVERIFY(at(image, b, b) != at(image, b, b + 1));
+        }
+    }
+
+    void randomCellsChangeEveryTime()
+    {
+        for (int formula : {0, 1}) {
+            TShapeStyle s = coloured(60, 40);
+            s.ScaleX = s.ScaleY = 4;
+            QImage first = blank(60, 40);
+            QImage second = blank(60, 40);
+            paint(first, s, QPoint(),
+                  [formula](const TShapeTarget& t) { DrawCellColourField(t, formula); });
+            paint(second, s, QPoint(),
+                  [formula](const TShapeTarget& t) { DrawCellColourField(t, formula); });
+            QVERIFY(first != second);
+        }
+    }
+
+    // Dithering shows only the two colours, the brush colour more often where
+    // the formula is larger.
+    void invariantDithers()
+    {
+        TShapeStyle s = coloured(200, 20);
+        s.Invariant = true;
+        s.ScaleX = s.ScaleY = 2;
+        QImage image = blank(200, 20);
+        paint(image, s, QPoint(), [](const TShapeTarget& t) { DrawCellColourField(t, 2); });
+        int leftRed = 0;
+        int rightRed = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 200; ++x) {
+                const TColor c = at(image, x, y);
+                QVERIFY(c == clr::Red || c == clr::Lime);
+                if (c == clr::Red)
+                    ++(x < 100 ? leftRed : rightRed);
+            }
+        QVERIFY2(leftRed < rightRed,
+                 qPrintable(QStringLiteral("%1 %2").arg(leftRed).arg(rightRed)));
+    }
+
+    // Stripe boundaries along the middle line, brush black to Color2
+    // (200, 100, 50): stripe g starts at Round(g * width) in colour g / n of the way.
+    void stripes_data()
+    {
+        QTest::addColumn<bool>("across");
+        QTest::addColumn<qreal>("scale");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QList<int>>("starts");
+        QTest::addRow("width 1 counts as 3")
+            << true << 1.0 << 30 << QList<int>{0, 3, 6, 9, 12, 15, 18, 21, 24, 27};
+        QTest::addRow("width 4.5 rounds to even")
+            << true << 4.5 << 45 << QList<int>{0, 4, 9, 14, 18, 22, 27, 32, 36, 40};
+        QTest::addRow("down, ScaleY 5")
+            << false << 5.0 << 40 << QList<int>{0, 5, 10, 15, 20, 25, 30, 35};
+    }
+    void stripes()
+    {
+        QFETCH(bool, across);
+        QFETCH(qreal, scale);
+        QFETCH(int, length);
+        QFETCH(QList<int>, starts);
+        TShapeStyle s = coloured(across ? length : 20, across ? 20 : length);
+        s.Brush.setColor(clr::Black);
+        s.Color2 = 0x3264C8;
+        s.Pen.setColor(clr::White);
+        (across ? s.ScaleX : s.ScaleY) = scale;
+        (across ? s.ScaleY : s.ScaleX) = 100; // the other scale plays no part
+        QImage image = blank(s.W, s.H);
+        paint(image, s, QPoint(), [across](const TShapeTarget& t) {
+            DrawStripeField(t, across ? TStripeDirection::Across : TStripeDirection::Down);
+        });
+        const auto pixel = [&](int k) {
+            return across ? at(image, k, 10) : at(image, 10, k);
+        };
+        const int n = static_cast<int>(starts.size());
+        for (int g = 0; g < n; ++g) {
+            const int from = std::max(starts[g], 1); // the outline covers the first line
+            const int to = (g + 1 < n ? starts[g + 1] : length - 1) - 1;
+            // Halves round to even: 100 / 8 gives 12.
+            const TColor expected = TColor(std::lrint(200.0 * g / n)) |
+                                    TColor(std::lrint(100.0 * g / n)) << 8 |
+                                    TColor(std::lrint(50.0 * g / n)) << 16;
+            for (int k = from; k <= to; ++k)
+                QVERIFY2(
+                    pixel(k) == expected,
+                    qPrintable(
+                        QStringLiteral("stripe %1 at %2: %3").arg(g).arg(k).arg(pixel(k), 6, 16)));
+        }
+        // The outline in the pen colour frames the whole field.
+        QCOMPARE(at(image, 0, 0), clr::White);
+        QCOMPARE(at(image, s.W - 1, s.H - 1), clr::White);
+    }
+
+    void narrowStripeFieldShowsBrush()
+    {
+        // 3 / 7 rounds to no stripes: one stripe in the brush colour, no blend.
+        TShapeStyle s = coloured(3, 10);
+        s.ScaleX = 7;
+        QImage image = blank(3, 10);
+        paint(image, s, QPoint(),
+              [](const TShapeTarget& t) { DrawStripeField(t, TStripeDirection::Across); });
+        QCOMPARE(at(image, 0, 5), clr::Blue);
+        QCOMPARE(at(image, 1, 5), clr::Red);
+    }
+
     void degenerateInputsDrawSafely()
     {
         for (const QSize size : {QSize(0, 0), QSize(1, 1), QSize(-5, 20)}) {
@@ -448,6 +627,10 @@ private slots:
                 DrawHollowEllipse(t);
                 DrawBlockArrow(t);
                 DrawRasterShape(t, 2, 4);
+                for (int formula = -1; formula <= 12; ++formula)
+                    DrawCellColourField(t, formula);
+                DrawStripeField(t, TStripeDirection::Across);
+                DrawStripeField(t, TStripeDirection::Down);
             });
         }
     }
@@ -553,6 +736,21 @@ void TestShapeDraw::gallery()
                             DrawRasterShape(t, figure, mode);
                         }});
 
+    for (int formula = 0; formula < 12; ++formula)
+        all.append({"cell field",
+                    [](TShapeStyle& s) {
+                        s.ScaleX = s.ScaleY = 5;
+                        s.Rotation = 0.3L;
+                        s.Description = true;
+                    },
+                    [formula](const TShapeTarget& t) {
+                        DrawCellColourField(t, formula);
+                    }});
+    for (auto direction : {TStripeDirection::Across, TStripeDirection::Down})
+        all.append({"stripes", [](TShapeStyle& s) { s.ScaleX = s.ScaleY = 6; },
+                    [direction](const TShapeTarget& t) {
+                        DrawStripeField(t, direction);
+                    }});
     // Each figure on a striped W x H ground inside a white margin for the letters.
     constexpr int cellW = 110;
     constexpr int cellH = 100;

@@ -1,6 +1,10 @@
 #include "xshape/ShapeDraw.h"
 
+#include "platform/Random.h"
+#include "utils/utils.h"
+
 #include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
@@ -270,4 +274,152 @@ void DrawRasterShape(const TShapeTarget& t, int64_t figure, int64_t mode)
         break;
     }
     t.Canvas.CopyImage(0, 0, bitmap, op);
+}
+
+namespace {
+
+// Rounded to even with NaN as 0, for channel values that are cut to 8 bits.
+int64_t RoundChannel(Extended x)
+{
+    constexpr Extended limit = 1e18L;
+    if (std::isnan(x))
+        return 0;
+    return RoundEven(std::clamp(x, -limit, limit));
+}
+
+Extended CellFormula(int k, Extended i, Extended j, Extended nx, Extended ny, Extended R)
+{
+    switch (k) {
+    case 0:
+    case 1:
+        return Random().nextFloat();
+    case 2:
+        return (i / nx + j / ny) / 2;
+    case 3: {
+        const Extended a = (i - nx / 2) / nx;
+        const Extended b = (j - ny / 2) / ny;
+        return std::sqrt(2 * a * a + 2 * b * b);
+    }
+    case 4:
+        return std::fabs(std::atan2(j - ny / 2, i - nx / 2)) / Pi;
+    case 5:
+        return std::sqrt(std::fabs(std::fabs((j - ny / 2) / ny) - std::fabs((i - nx / 2) / nx)));
+    case 6:
+        return std::sqrt(std::fabs(std::fabs((j - ny / 6) / ny) - std::fabs((i - nx / 3) / nx)));
+    case 7: {
+        const Extended v = (std::sin(i / nx * (R + 1) * Pi) + std::cos(j / ny * Pi)) * 0.5L;
+        return v * v;
+    }
+    case 8:
+        return (std::cos(i / nx * 8 * Pi) + std::sin(j / ny * 8 * Pi)) * (R + 1);
+    case 9:
+        return std::fabs(std::sin((R + 0.15L) * nx / (std::fabs(i / 2) + 3)) *
+                         std::sin((R - 0.15L) * ny / std::sqrt(std::fabs(j / 2) + 3)));
+    case 10: {
+        const Extended v = std::sin((R + 0.15L) * i * j) * std::sin((R - 0.15L) * i * j);
+        return v * v;
+    }
+    case 11: {
+        const Extended v = std::sin((R + 0.15L) * i * j) * std::sin((R - 0.15L) * j);
+        return v * v;
+    }
+    default:
+        return 0;
+    }
+}
+
+void DrawFieldCaption(const TShapeTarget& t)
+{
+    if (!t.Style.Description)
+        return;
+    t.Canvas.SetBkModeTransparent(true);
+    DrawCentredCaption(t.Canvas, QRect(0, 0, t.Style.W, t.Style.H), t.Style.Caption);
+}
+
+} // namespace
+
+bool DrawCellColourField(const TShapeTarget& t, int formula)
+{
+    const TShapeStyle& s = t.Style;
+    TCanvas& canvas = t.Canvas;
+    const QPaintDevice* device = canvas.painter().device();
+    const bool fewColours = device && device->depth() <= 4;
+    const bool dither = s.Invariant || fewColours;
+    UseStyle(canvas, s);
+    // Setting a cell colour makes even a clear brush solid.
+    canvas.Brush.setStyle(TBrushStyle::Solid);
+
+    int c = RoundInt(s.ScaleX);
+    int d = RoundInt(s.ScaleY);
+    if (c <= 1)
+        c = 2;
+    if (d <= 1)
+        d = 2;
+    const int W = std::max(s.W, 0);
+    const int H = std::max(s.H, 0);
+    const int nx = (W - 1) / c + 1;
+    const int ny = (H - 1) / d + 1;
+    const TColor c1 = s.Brush.color();
+    const TColor c2 = s.Color2;
+    for (int i = 0; i <= nx; ++i) {
+        for (int j = 0; j <= ny; ++j) {
+            const Extended f = CellFormula(formula, i, j, nx, ny, s.Rotation);
+            TColor colour = c2;
+            if (dither) {
+                if (f > Random().nextFloat())
+                    colour = c1;
+            } else {
+                colour = 0;
+                for (int shift : {0, 8, 16}) {
+                    const int64_t a = (c1 >> shift) & 0xFF;
+                    const int64_t b = (c2 >> shift) & 0xFF;
+                    const int64_t v = RoundChannel(f * a + (1 - f) * b) & 0xFF;
+                    colour |= static_cast<TColor>(v) << shift;
+                }
+            }
+            canvas.Brush.setColor(colour);
+            canvas.FillRect(i * c, j * d, (i + 1) * c + 1, (j + 1) * d + 1);
+        }
+    }
+    DrawFieldCaption(t);
+    return fewColours;
+}
+
+void DrawStripeField(const TShapeTarget& t, TStripeDirection direction)
+{
+    const TShapeStyle& s = t.Style;
+    TCanvas& canvas = t.Canvas;
+    const bool across = direction == TStripeDirection::Across;
+    Extended width = across ? s.ScaleX : s.ScaleY;
+    if (!(width >= 3))
+        width = 3;
+    const int n = static_cast<int>(RoundChannel((across ? s.W : s.H) / width));
+
+    canvas.Pen.setStyle(TPenStyle::Clear);
+    canvas.Brush.setStyle(TBrushStyle::Solid);
+    const TColor c1 = s.Brush.color();
+    const int r1 = GetRed(c1);
+    const int g1 = GetGreen(c1);
+    const int b1 = GetBlue(c1);
+    const int dr = GetRed(s.Color2) - r1;
+    const int dg = GetGreen(s.Color2) - g1;
+    const int db = GetBlue(s.Color2) - b1;
+    for (int g = 0; g <= n; ++g) {
+        // n = 0 would divide 0 by 0: the single stripe keeps the brush colour.
+        const Extended f = n > 0 ? static_cast<Extended>(g) / n : 0;
+        const auto channel = [f](int start, int diff) {
+            return static_cast<TColor>((start + RoundChannel(diff * f)) & 0xFF);
+        };
+        canvas.Brush.setColor(channel(r1, dr) | channel(g1, dg) << 8 | channel(b1, db) << 16);
+        const int from = RoundInt(g * width);
+        const int to = RoundInt((g + 1) * width) + 1;
+        if (across)
+            canvas.Rectangle(from, 0, to, s.H);
+        else
+            canvas.Rectangle(0, from, s.W, to);
+    }
+    canvas.Pen.Assign(s.Pen);
+    canvas.Brush.setStyle(TBrushStyle::Clear);
+    canvas.Rectangle(0, 0, s.W, s.H);
+    DrawFieldCaption(t);
 }

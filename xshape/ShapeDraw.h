@@ -127,3 +127,16 @@ void DrawBlockArrow(const TShapeTarget& t);
 // with the canvas by mode: 0 XOR, 1 AND, 2 OR, 3 source AND NOT destination,
 // else destination OR brush OR NOT source.
 void DrawRasterShape(const TShapeTarget& t, int64_t figure, int64_t mode);
+
+// A field of ScaleX x ScaleY cells (at least 2 x 2) blending the brush colour
+// into Color2 by formula 0 to 11 of the cell position; with Invariant, a
+// random dither of the two colours instead. Returns true when the canvas holds
+// 4 bits per pixel or fewer: then it dithers, and the caller keeps Invariant on.
+bool DrawCellColourField(const TShapeTarget& t, int formula);
+
+// Stripes at least 3 pixels wide from the brush colour to Color2: vertical
+// stripes across the width (ScaleX wide), or horizontal ones down the height
+// (ScaleY high). A shape narrower than half a stripe shows one stripe in the
+// brush colour.
+enum class TStripeDirection { Across, Down };
+void DrawStripeField(const TShapeTarget& t, TStripeDirection direction);
