@@ -31,6 +31,15 @@ void TFont::setFont(const QFont& f)
     changed();
 }
 
+void TFont::Assign(const TFont& other)
+{
+    if (m_font == other.m_font && m_color == other.m_color)
+        return;
+    m_font = other.m_font;
+    m_color = other.m_color;
+    changed();
+}
+
 void TFont::setColor(TColor c)
 {
     if (m_color == c)
@@ -285,6 +294,42 @@ void TCanvas::Draw(int x, int y, const QImage& image)
 {
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.drawImage(QPoint(x, y), image);
+}
+
+void TCanvas::CopyImage(int x, int y, const QImage& image, TCopyMode mode)
+{
+    QImage source = image.convertToFormat(QImage::Format_RGB32);
+    QPainter::CompositionMode op = QPainter::CompositionMode_SourceOver;
+    switch (mode) {
+    case TCopyMode::SrcCopy:
+        break;
+    case TCopyMode::SrcInvert:
+        op = QPainter::RasterOp_SourceXorDestination;
+        break;
+    case TCopyMode::SrcAnd:
+        op = QPainter::RasterOp_SourceAndDestination;
+        break;
+    case TCopyMode::SrcPaint:
+        op = QPainter::RasterOp_SourceOrDestination;
+        break;
+    case TCopyMode::SrcErase:
+        op = QPainter::RasterOp_SourceAndNotDestination;
+        break;
+    case TCopyMode::PatPaint: {
+        // Three operands: the brush goes into the inverted source first.
+        source.invertPixels();
+        if (Brush.style() != TBrushStyle::Clear) {
+            QPainter p(&source);
+            p.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+            p.fillRect(source.rect(), ToQColor(Brush.color()));
+        }
+        op = QPainter::RasterOp_SourceOrDestination;
+        break;
+    }
+    }
+    m_painter.setCompositionMode(op);
+    m_painter.drawImage(QPoint(x, y), source);
+    m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 void TCanvas::StretchDraw(const QRect& r, const QImage& image)

@@ -33,6 +33,10 @@ enum class TPenStyle { Solid, Dash, Dot, DashDot, Clear };
 enum class TPenMode { Copy, Xor, Mask, Not };
 enum class TBrushStyle { Solid, Clear };
 
+// How CopyImage combines source and destination pixels. PatPaint is
+// destination OR brush colour OR NOT source.
+enum class TCopyMode { SrcCopy, SrcInvert, SrcAnd, SrcPaint, SrcErase, PatPaint };
+
 // Pen, brush and font notify their owner through onChange whenever a property changes.
 class TPen {
 public:
@@ -44,6 +48,14 @@ public:
     void setWidth(int w) { set(m_width, w < 1 ? 1 : w); }
     void setStyle(TPenStyle s) { set(m_style, s); }
     void setMode(TPenMode m) { set(m_mode, m); }
+    // Takes over the other pen's attributes, not its owner's notification.
+    void Assign(const TPen& other)
+    {
+        setColor(other.m_color);
+        setWidth(other.m_width);
+        setStyle(other.m_style);
+        setMode(other.m_mode);
+    }
     std::function<void()> onChange;
 
 private:
@@ -79,6 +91,12 @@ public:
         m_style = s;
         changed();
     }
+    // Takes over the other brush's attributes, not its owner's notification.
+    void Assign(const TBrush& other)
+    {
+        setColor(other.m_color);
+        setStyle(other.m_style);
+    }
     std::function<void()> onChange;
 
 private:
@@ -100,6 +118,8 @@ public:
     void setColor(TColor c);
     void setPixelSize(int px);
     void setBold(bool b);
+    // Takes over the other font's attributes, not its owner's notification.
+    void Assign(const TFont& other);
     std::function<void()> onChange;
 
 private:
@@ -156,6 +176,9 @@ public:
 
     void Draw(int x, int y, const QImage& image);
     void StretchDraw(const QRect& r, const QImage& image);
+    // Combines the image with the canvas at (x, y) pixel by pixel. PatPaint
+    // takes the canvas brush as its pattern; a clear brush adds nothing.
+    void CopyImage(int x, int y, const QImage& image, TCopyMode mode);
 
 private:
     void applyPen();

@@ -355,6 +355,87 @@ private slots:
         QCOMPARE(calls, 4);
     }
 
+    // Each row: source and destination pixel, canvas brush (or clear), result.
+    void copyImageModes_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<uint>("source");
+        QTest::addColumn<uint>("destination");
+        QTest::addColumn<bool>("brush");
+        QTest::addColumn<uint>("expected");
+        const auto row = [](const char* name, TCopyMode m, TColor s, TColor d, bool b, TColor e) {
+            QTest::addRow("%s", name) << int(m) << s << d << b << e;
+        };
+        row("copy", TCopyMode::SrcCopy, 0x123456, 0xABCDEF, false, 0x123456);
+        row("xor", TCopyMode::SrcInvert, 0x0F0F0F, 0x3C3C3C, false, 0x333333);
+        row("and", TCopyMode::SrcAnd, 0x0F0FF0, 0x3C3C3C, false, 0x0C0C30);
+        row("or", TCopyMode::SrcPaint, 0x0F0FF0, 0x3C3C3C, false, 0x3F3FFC);
+        row("source and not destination", TCopyMode::SrcErase, 0x0F0FF0, 0x3C3C3C, false, 0x0303C0);
+        row("pattern, clear brush", TCopyMode::PatPaint, 0xF0F0FF, 0x010203, false, 0x0F0F03);
+        row("pattern, solid brush", TCopyMode::PatPaint, 0xFFFFFF, 0x000001, true, 0x402001);
+    }
+    void copyImageModes()
+    {
+        QFETCH(int, mode);
+        QFETCH(uint, source);
+        QFETCH(uint, destination);
+        QFETCH(bool, brush);
+        QFETCH(uint, expected);
+        QImage src(3, 2, QImage::Format_ARGB32_Premultiplied);
+        src.fill(ToQColor(source));
+        QImage image(5, 4, QImage::Format_ARGB32_Premultiplied);
+        image.fill(ToQColor(destination));
+        {
+            QPainter painter(&image);
+            TCanvas canvas(painter);
+            canvas.Brush.setColor(0x402000);
+            canvas.Brush.setStyle(brush ? TBrushStyle::Solid : TBrushStyle::Clear);
+            canvas.CopyImage(1, 1, src, static_cast<TCopyMode>(mode));
+        }
+        QCOMPARE(FromQColor(image.pixelColor(1, 1)), TColor(expected));
+        QCOMPARE(FromQColor(image.pixelColor(3, 2)), TColor(expected));
+        QCOMPARE(qAlpha(image.pixel(2, 1)), 255);
+        // Only the image's own area changes.
+        QCOMPARE(FromQColor(image.pixelColor(0, 1)), TColor(destination));
+        QCOMPARE(FromQColor(image.pixelColor(4, 2)), TColor(destination));
+        QCOMPARE(FromQColor(image.pixelColor(1, 3)), TColor(destination));
+    }
+
+    void assignKeepsOwnNotification()
+    {
+        TPen pen;
+        TBrush brush;
+        TFont font;
+        int ownerCalls = 0;
+        pen.onChange = brush.onChange = font.onChange = [&] {
+            ++ownerCalls;
+        };
+        pen.setColor(clr::Red);
+        pen.setWidth(4);
+        brush.setStyle(TBrushStyle::Clear);
+        font.setBold(true);
+        ownerCalls = 0;
+
+        TPen canvasPen;
+        TBrush canvasBrush;
+        TFont canvasFont;
+        int canvasCalls = 0;
+        canvasPen.onChange = canvasBrush.onChange = canvasFont.onChange = [&] {
+            ++canvasCalls;
+        };
+        canvasPen.Assign(pen);
+        canvasBrush.Assign(brush);
+        canvasFont.Assign(font);
+        QCOMPARE(canvasPen.color(), clr::Red);
+        QCOMPARE(canvasPen.width(), 4);
+        QCOMPARE(canvasBrush.style(), TBrushStyle::Clear);
+        QVERIFY(canvasFont.font().bold());
+        QVERIFY(canvasCalls > 0);
+        canvasPen.setColor(clr::Blue);
+        canvasFont.setColor(clr::Blue);
+        QCOMPARE(ownerCalls, 0);
+    }
+
     void gradientMinimumBand()
     {
         // b = 1 counts as 3: h = 9 gives bands at rows 0, 3, 6, 9.
