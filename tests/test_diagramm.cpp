@@ -1,3 +1,4 @@
+#include "ExerciseTest.h"
 #include "TestMain.h"
 
 #include "app/Forms.h"
@@ -12,19 +13,9 @@
 
 using diagramm::Task;
 
-class TestDiagramm : public QObject {
+class TestDiagramm : public ExerciseTest {
     Q_OBJECT
 private:
-    std::unique_ptr<TForms> m_forms;
-    QStringList m_messages;
-
-    QStringList praises() const
-    {
-        QStringList texts;
-        for (const char* t : PraiseTexts)
-            texts << QString::fromUtf8(t);
-        return texts;
-    }
     void setTask(const Task& t)
     {
         for (int i = 0; i < 3; ++i)
@@ -42,27 +33,15 @@ private:
 private slots:
     void initTestCase()
     {
-        SetMessageHook([this](MessageKind kind, const QString& text) {
-            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
-        });
-        m_forms = std::make_unique<TForms>();
-        CreateForms(*m_forms);
-        Form2->show();
-        Form2->TabControl1->setCurrentIndex(2);
+        openProgram(2);
         QVERIFY(fmDiagramm->isVisible());
     }
     void init()
     {
-        m_messages.clear();
-        Form2->pbCount->setValue(0);
-        Form2->pbSuccess->setValue(0);
+        resetSeries();
         fmDiagramm->NewTask();
     }
-    void cleanupTestCase()
-    {
-        m_forms.reset();
-        SetMessageHook({});
-    }
+    void cleanupTestCase() { closeProgram(); }
 
     void drawsInOrder()
     {

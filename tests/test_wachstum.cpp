@@ -1,3 +1,4 @@
+#include "ExerciseTest.h"
 #include "TestMain.h"
 
 #include "app/Forms.h"
@@ -12,19 +13,9 @@
 
 using wachstum::Steps;
 
-class TestWachstum : public QObject {
+class TestWachstum : public ExerciseTest {
     Q_OBJECT
 private:
-    std::unique_ptr<TForms> m_forms;
-    QStringList m_messages;
-
-    QStringList praises() const
-    {
-        QStringList texts;
-        for (const char* t : PraiseTexts)
-            texts << QString::fromUtf8(t);
-        return texts;
-    }
     // A new task with the given growth steps, animated to the end.
     void runTask(const Steps& s)
     {
@@ -51,17 +42,8 @@ private slots:
         QVERIFY(fmWachstum->isVisible());
         QVERIFY(fmWachstum->Timer1->isActive());
     }
-    void init()
-    {
-        m_messages.clear();
-        Form2->pbCount->setValue(0);
-        Form2->pbSuccess->setValue(0);
-    }
-    void cleanupTestCase()
-    {
-        m_forms.reset();
-        SetMessageHook({});
-    }
+    void init() { resetSeries(); }
+    void cleanupTestCase() { closeProgram(); }
 
     void drawsInOrder()
     {
