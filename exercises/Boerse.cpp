@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QPalette>
 
+#include <algorithm>
+
 TfmBoerse* fmBoerse = nullptr;
 
 namespace boerse {
@@ -125,6 +127,9 @@ TfmBoerse::TfmBoerse(QWidget* parent)
 
     laTaskText->setText(
         QStringLiteral("Bestimme jeweils um wieviel Prozent der Kurs zugenommen hat!"));
+    // The template's label is narrower than this sentence; the buttons start at 416.
+    laTaskText->resize(std::max(laTaskText->width(), laTaskText->sizeHint().width()),
+                       laTaskText->height());
 
     setClientSize(792, 445);
 }

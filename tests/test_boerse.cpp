@@ -182,6 +182,9 @@ private slots:
         QCOMPARE(fmBoerse->Label3->text(), QStringLiteral("Schüler & Partner"));
         QCOMPARE(fmBoerse->laTaskText->text(),
                  QStringLiteral("Bestimme jeweils um wieviel Prozent der Kurs zugenommen hat!"));
+        // The whole sentence shows, clear of the buttons.
+        QVERIFY(fmBoerse->laTaskText->width() >= fmBoerse->laTaskText->sizeHint().width());
+        QVERIFY(fmBoerse->laTaskText->geometry().right() < fmBoerse->sbTip->x());
         QCOMPARE(fmBoerse->Tips.size(), 4);
         QCOMPARE(fmBoerse->Tips[3], QStringLiteral("Nimms locker, jeder lernt es irgendwann! "));
         for (QComboBox* box : {fmBoerse->ComboBox1, fmBoerse->ComboBox2, fmBoerse->ComboBox3}) {

@@ -444,6 +444,9 @@ private slots:
                        f <= static_cast<int>(TShapeForm::shArrow)) {
                 shape.setScaleX(4);
                 shape.setScaleY(4);
+            } else if (f == static_cast<int>(TShapeForm::stArrowRight)) {
+                shape.setScaleX(30);
+                shape.setScaleY(20);
             } else if (f != static_cast<int>(TShapeForm::trScaleForm) &&
                        f < static_cast<int>(TShapeForm::sfHLinear)) {
                 shape.setScaleX(0.7L);
