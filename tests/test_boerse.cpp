@@ -264,6 +264,24 @@ private slots:
         }
     }
 
+    // With this window all eleven tabs have an exercise; each shows its own.
+    void everyTabShowsItsWindow()
+    {
+        QSet<TfmVorlage*> seen;
+        for (int tab = 0; tab < Form2->TabControl1->count(); ++tab) {
+            Form2->TabControl1->setCurrentIndex(tab);
+            TfmVorlage* window = TForm2::ExerciseWindow(tab);
+            QVERIFY2(window, qPrintable(QString::number(tab)));
+            QCOMPARE(Form2->CurrentExercise, window);
+            QVERIFY(window->isVisible());
+            seen.insert(window);
+        }
+        QCOMPARE(seen.size(), 11);
+        QCOMPARE(TForm2::ExerciseWindow(10), fmBoerse);
+        Form2->TabControl1->setCurrentIndex(10);
+        QVERIFY(fmBoerse->isVisible());
+    }
+
     void verdicts_data()
     {
         QTest::addColumn<int>("pick1");
