@@ -3,6 +3,7 @@
 #include "app/Info.h"
 #include "app/Main.h"
 #include "app/Statistic.h"
+#include "exercises/Boerse.h"
 #include "exercises/Diagramm.h"
 #include "exercises/Flaechen.h"
 #include "exercises/Geldanlage.h"
@@ -19,6 +20,7 @@ void CreateForms(TForms& forms)
 {
     forms.Create(Form2);
     forms.Create(fmVorlage);
+    forms.Create(fmBoerse);
     forms.Create(fmFlaechen);
     forms.Create(fmRabatt);
     forms.Create(fmDiagramm);

@@ -2,6 +2,7 @@
 
 #include "app/Info.h"
 #include "app/Statistic.h"
+#include "exercises/Boerse.h"
 #include "exercises/Diagramm.h"
 #include "exercises/Flaechen.h"
 #include "exercises/Geldanlage.h"
@@ -84,6 +85,8 @@ TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
         return fmGeldanlage;
     case 9:
         return fmPauken;
+    case 10:
+        return fmBoerse;
     default:
         return nullptr;
     }

@@ -1,0 +1,218 @@
+#include "exercises/Boerse.h"
+
+#include "framework/share2.h"
+#include "platform/Dialogs.h"
+#include "platform/Random.h"
+#include "xshape/XShape.h"
+
+#include <QComboBox>
+#include <QPalette>
+
+#include <algorithm>
+
+TfmBoerse* fmBoerse = nullptr;
+
+namespace boerse {
+
+Task MakeTask(TRandom& random)
+{
+    Task t{};
+    for (int32_t& i : t.index)
+        i = random.range(0, 20);
+    t.start[0] = 150 + random.range(0, 49);
+    t.start[1] = 100 + random.range(0, 49);
+    t.start[2] = 50 + random.range(0, 49);
+    return t;
+}
+
+int32_t Difference(int32_t start, int32_t change)
+{
+    // In whole numbers, so that a half such as 150 * 55 / 100 = 82.5 is an
+    // exact half whatever binary form 0.55 has.
+    const int64_t q = static_cast<int64_t>(start) * change;
+    int64_t quotient = q / 100;
+    const int64_t rest = q % 100; // same sign as q
+    if (rest > 50 || (rest == 50 && quotient % 2 != 0))
+        ++quotient;
+    else if (rest < -50 || (rest == -50 && quotient % 2 != 0))
+        --quotient;
+    return static_cast<int32_t>(quotient);
+}
+
+int32_t EndValue(int32_t start, int32_t change)
+{
+    return start + Difference(start, change);
+}
+
+QString ItemText(int index)
+{
+    return QString::number(Changes[static_cast<size_t>(index)]);
+}
+
+bool IsRight(const Task& task, const std::array<int, 3>& selected)
+{
+    for (size_t i = 0; i < 3; ++i)
+        if (selected[i] != task.index[i])
+            return false;
+    return true;
+}
+
+QString CorrectionText(const Task& task)
+{
+    QString text;
+    for (int32_t i : task.index)
+        text += ItemText(i) + QStringLiteral("% ");
+    return text;
+}
+
+std::vector<QPoint> PriceLine(int width, int startY, int endY, TRandom& random)
+{
+    std::vector<QPoint> points{QPoint(20, startY)};
+    int y = startY;
+    for (int k = 2; k <= width / 20 - 3; ++k) {
+        y += random.range(-32, 32);
+        points.emplace_back(20 * k, y);
+    }
+    points.emplace_back(width - 20, endY);
+    return points;
+}
+
+} // namespace boerse
+
+namespace {
+
+QLabel* ShareLabel(QWidget* parent, const char* name, int left, int width, const QString& text)
+{
+    QLabel* label = MakeChild<QLabel>(parent, name, left, 376, width, 16, text);
+    label->setAutoFillBackground(false);
+    return label;
+}
+
+} // namespace
+
+TfmBoerse::TfmBoerse(QWidget* parent)
+    : TfmVorlage(parent)
+{
+    setObjectName(QStringLiteral("fmBoerse"));
+    setWindowTitle(QStringLiteral("Börse"));
+
+    XShape1 = MakeChild<TXShape>(this, "XShape1", 0, 0, 792, 406);
+    XShape1->setShape(TShapeForm::stFloatColorA);
+    XShape1->Brush().setColor(0x80FF80);
+    XShape1->setColor2(0x80FFFF);
+    XShape1->setScaleX(32);
+    XShape1->setScaleY(32);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    XShape1->Font().setFont(font);
+    XShape1->Font().setColor(FromQColor(palette().color(QPalette::WindowText)));
+    alignLayout()->addAligned(XShape1, TAlign::Client);
+
+    PaintBox1 = MakeChild<TPaintBox>(this, "PaintBox1", 0, 0, 792, 406);
+    PaintBox1->OnPaint = [this](TCanvas& canvas) {
+        PaintBox1Paint(canvas);
+    };
+    alignLayout()->addAligned(PaintBox1, TAlign::Client);
+
+    Label1 = ShareLabel(this, "Label1", 16, 55, QStringLiteral("Mathe AG"));
+    Label2 = ShareLabel(this, "Label2", 256, 103, QStringLiteral("Global Percentage"));
+    // A label shows its text as it stands: one ampersand.
+    Label3 = ShareLabel(this, "Label3", 528, 102, QStringLiteral("Schüler & Partner"));
+
+    ComboBox1 = MakeChild<QComboBox>(this, "ComboBox1", 80, 370, 87, 24);
+    ComboBox2 = MakeChild<QComboBox>(this, "ComboBox2", 368, 370, 87, 24);
+    ComboBox3 = MakeChild<QComboBox>(this, "ComboBox3", 640, 370, 87, 24);
+    setTabOrder(ComboBox1, ComboBox2);
+    setTabOrder(ComboBox2, ComboBox3);
+
+    laTaskText->setText(
+        QStringLiteral("Bestimme jeweils um wieviel Prozent der Kurs zugenommen hat!"));
+    // The template's label is narrower than this sentence; the buttons start at 416.
+    laTaskText->resize(std::max(laTaskText->width(), laTaskText->sizeHint().width()),
+                       laTaskText->height());
+
+    setClientSize(792, 445);
+}
+
+void TfmBoerse::FormCreate()
+{
+    TfmVorlage::FormCreate();
+    SetTips({QStringLiteral("Links steht der Startwert, rechts der Endwert."),
+             QStringLiteral("Wären Startwert und Endwert gleich so wäre die Zunahme 0%"),
+             QStringLiteral("Bei doppeltem Endwert ist die Zunahme 100%"),
+             QStringLiteral("Nimms locker, jeder lernt es irgendwann! ")});
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3}) {
+        box->clear();
+        for (int i = 0; i < static_cast<int>(boerse::Changes.size()); ++i)
+            box->addItem(boerse::ItemText(i));
+    }
+    NewTask();
+}
+
+boerse::Task TfmBoerse::task() const
+{
+    boerse::Task t{};
+    for (size_t i = 0; i < 3; ++i) {
+        t.index[i] = TaskValues[i];
+        t.start[i] = TaskValues[3 + i];
+    }
+    return t;
+}
+
+void TfmBoerse::NewTask()
+{
+    const boerse::Task t = boerse::MakeTask(Random());
+    for (size_t i = 0; i < 3; ++i) {
+        TaskValues[i] = t.index[i];
+        TaskValues[3 + i] = t.start[i];
+        TaskValues[6 + i] = t.change(static_cast<int>(i));
+    }
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        box->setCurrentIndex(-1);
+    const std::array<QLabel*, 3> labels{Label1, Label2, Label3};
+    for (size_t i = 0; i < 3; ++i) {
+        QPalette p = labels[i]->palette();
+        p.setColor(QPalette::WindowText, ToQColor(boerse::ShareColours[i]));
+        labels[i]->setPalette(p);
+    }
+    PaintBox1->update();
+    sbCheckIt->setEnabled(true);
+}
+
+void TfmBoerse::PaintBox1Paint(TCanvas& canvas)
+{
+    const int w = PaintBox1->width();
+    const int h = PaintBox1->height();
+    const boerse::Task t = task();
+    canvas.SetBkModeTransparent(true);
+    canvas.Pen.setWidth(2);
+    for (int j = 0; j < 3; ++j) {
+        const int32_t s = t.start[static_cast<size_t>(j)];
+        // Take the change from the task's index, which always lies in the table.
+        const int32_t d = boerse::Difference(s, t.change(j));
+        const int startY = h - 60 - s;
+        const int endY = startY - d;
+        const TColor colour = boerse::ShareColours[static_cast<size_t>(j)];
+        canvas.Font.setColor(colour);
+        canvas.TextOut(0, startY, QString::number(s));
+        canvas.TextOut(w - 20, endY, QString::number(s + d));
+        canvas.Pen.setColor(colour);
+        const std::vector<QPoint> line = boerse::PriceLine(w, startY, endY, Random());
+        canvas.MoveTo(line.front().x(), line.front().y());
+        for (size_t k = 1; k < line.size(); ++k)
+            canvas.LineTo(line[k].x(), line[k].y());
+    }
+}
+
+void TfmBoerse::CheckAnswer()
+{
+    const boerse::Task t = task();
+    const bool right = boerse::IsRight(
+        t, {ComboBox1->currentIndex(), ComboBox2->currentIndex(), ComboBox3->currentIndex()});
+    if (right)
+        ShowMessage(Shared->PickPraise());
+    else
+        ShowMessage(boerse::CorrectionText(t));
+    Shared->RecordResult(right);
+    TfmVorlage::CheckAnswer();
+}
