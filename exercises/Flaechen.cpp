@@ -5,7 +5,6 @@
 #include "platform/Random.h"
 
 #include <QComboBox>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -73,26 +72,6 @@ QString CorrectionText(int32_t expected)
 
 } // namespace flaechen
 
-namespace {
-
-// List rows of a fixed height, as the answer list is laid out.
-class FixedHeightDelegate : public QStyledItemDelegate {
-public:
-    FixedHeightDelegate(int height, QObject* parent)
-        : QStyledItemDelegate(parent)
-        , m_height(height)
-    {}
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), m_height);
-    }
-
-private:
-    int m_height;
-};
-
-} // namespace
-
 TfmFlaechen::TfmFlaechen(QWidget* parent)
     : TfmVorlage(parent)
 {
@@ -120,7 +99,7 @@ TfmFlaechen::TfmFlaechen(QWidget* parent)
     // covering the screen.
     ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     ComboBox1->setMaxVisibleItems(8);
-    ComboBox1->setItemDelegate(new FixedHeightDelegate(16, ComboBox1));
+    SetItemHeight(ComboBox1, 16);
     ComboBox1->setFocus();
 
     laTaskText->setText(

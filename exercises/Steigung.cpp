@@ -7,7 +7,6 @@
 #include "xshape/XCanvas.h"
 
 #include <QComboBox>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
@@ -91,29 +90,13 @@ void DrawProfile(TCanvas& canvas, const Task& task)
 
 namespace {
 
-// List entries of a fixed height, whatever the style would choose.
-class FixedHeightDelegate : public QStyledItemDelegate {
-public:
-    FixedHeightDelegate(int height, QObject* parent)
-        : QStyledItemDelegate(parent)
-        , m_height(height)
-    {}
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), m_height);
-    }
-
-private:
-    int m_height;
-};
-
 QComboBox* MakeSlopeList(QWidget* parent, const char* name, int left)
 {
     auto* box = MakeChild<QComboBox>(parent, name, left, 370, 87, 24);
     for (int i = 0; i <= 30; ++i)
         box->addItem(QString::number(i));
     box->setCurrentIndex(-1);
-    box->setItemDelegate(new FixedHeightDelegate(16, box));
+    SetItemHeight(box, 16);
     return box;
 }
 
