@@ -24,7 +24,9 @@ export DISPLAY=:$number
 
 # A fake calculator, so F5 has something to start.
 fakebin=$(mktemp -d)
-printf '#!/bin/sh\nexec sleep 300\n' > "$fakebin/xcalc"
+# A unique argument tells this run's calculator from any other sleeping process.
+calc="sleep 300.$$$RANDOM"
+printf '#!/bin/sh\nexec %s\n' "$calc" > "$fakebin/xcalc"
 chmod +x "$fakebin/xcalc"
 
 start=$(date +%s%N)
@@ -117,7 +119,7 @@ xdotool mousemove 400 40 click 1
 sleep 0.2
 key F5
 sleep 0.5
-pgrep -f "sleep 300" >/dev/null || fail "F5 started no calculator"
+pgrep -f "$calc" >/dev/null || fail "F5 started no calculator"
 key F5
 alive F5
 key alt+F4
@@ -127,6 +129,6 @@ wait "$app" && rc=0 || rc=$?
 app=
 [ "$rc" = 0 ] || fail "exit status $rc"
 sleep 0.3
-! pgrep -f "sleep 300" >/dev/null || fail "calculator left running"
+! pgrep -f "$calc" >/dev/null || fail "calculator left running"
 rm -rf "$fakebin"
 echo "1 passed, 0 failed"
