@@ -34,7 +34,8 @@ QDate RoundedDay(const QDateTime& fileTime)
 
 QDate ParseGermanDate(const QString& text)
 {
-    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,2})\\.(\\d{1,2})\\.(\\d{2,4})\\s*$"));
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*(\\d{1,2})\\.(\\d{1,2})\\.(\\d{2,4})\\s*$"));
     const QRegularExpressionMatch m = form.match(text);
     if (!m.hasMatch())
         return {};
@@ -140,11 +141,7 @@ void TfmInfo::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
         FormShow();
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        CenterOnScreen(this);
     }
     QDialog::showEvent(event);
 }

@@ -109,12 +109,7 @@ void TfmStatistic::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
         FormShow();
-        // Centred on the desktop by its outer frame.
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        CenterOnScreen(this);
     }
     QDialog::showEvent(event);
 }

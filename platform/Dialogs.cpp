@@ -1,6 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include "platform/Exception.h"
+#include "platform/Widgets.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -24,11 +25,7 @@ void showBox(QMessageBox::Icon icon, const QString& text)
     box.setText(FitToWidth(text, QFontMetrics(box.font()), maxWidth));
     box.setTextFormat(Qt::PlainText);
     box.adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = box.frameGeometry();
-        frame.moveCenter(screen->geometry().center());
-        box.move(frame.topLeft());
-    }
+    CenterOnScreen(&box);
     box.exec();
 }
 

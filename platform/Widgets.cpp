@@ -5,10 +5,12 @@
 #include <QAbstractItemDelegate>
 #include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QWidgetItem>
 
@@ -457,6 +459,15 @@ void SetItemHeight(QComboBox* box, int height)
 {
     // The list keeps its own delegate (a child of its view) and only wraps it.
     box->setItemDelegate(new FixedHeightDelegate(box->itemDelegate(), height, box));
+}
+
+void CenterOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
 }
 
 void SetOuterGeometry(QWidget* window, const QRect& outer)

@@ -185,6 +185,9 @@ private:
 // Gives every item of a drop-down list's pop-up the same height in pixels.
 void SetItemHeight(QComboBox* box, int height);
 
+// Centres a top-level window's outer frame on the available screen area.
+void CenterOnScreen(QWidget* window);
+
 // Sets a top-level window's outer (frame) geometry, and keeps it when the
 // frame around the window changes later.
 void SetOuterGeometry(QWidget* window, const QRect& outer);
