@@ -13,7 +13,6 @@
 #include <QTimerEvent>
 
 #include <map>
-#include <optional>
 #include <random>
 
 #ifndef SOAK_CYCLES
@@ -160,9 +159,8 @@ private:
         return s;
     }
 
-    QString nearMiss(const QString& number)
+    QString nearMiss(const QString& n)
     {
-        const QString n = number;
         bool ok = false;
         const long long v = QString(n).replace(QLatin1Char(','), QString()).toLongLong(&ok);
         if (!ok)
