@@ -285,8 +285,25 @@ void TImage::loadSvg(const QString& resource)
 
 void TImage::setImage(const QImage& image)
 {
+    m_file.clear();
     m_image = image;
     update();
+}
+
+void TImage::setImageFile(const QString& file)
+{
+    m_file = file;
+    m_image = QImage();
+    update();
+}
+
+const QImage& TImage::image() const
+{
+    if (!m_file.isEmpty()) {
+        m_image = QImage(m_file);
+        m_file.clear();
+    }
+    return m_image;
 }
 
 void TImage::setStretch(bool stretch)
@@ -301,11 +318,11 @@ void TImage::paintEvent(QPaintEvent*)
     if (m_svg && m_svg->isValid()) {
         p.setRenderHint(QPainter::Antialiasing);
         m_svg->render(&p, QRectF(rect()));
-    } else if (!m_image.isNull()) {
+    } else if (const QImage& picture = image(); !picture.isNull()) {
         if (m_stretch)
-            p.drawImage(rect(), m_image);
+            p.drawImage(rect(), picture);
         else
-            p.drawImage(QPoint(0, 0), m_image);
+            p.drawImage(QPoint(0, 0), picture);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -534,6 +535,52 @@ private slots:
             QVERIFY(isColor(image, 0, 0, penWidth ? clr::Black : clr::Lime));
         }
         QVERIFY(isColor(image, 10, 5, clr::Lime));
+    }
+
+    // Steps "file:<colour>", "missing" or "image:<colour>" in order; the picture
+    // the last one stands for is what the widget shows (none: it draws nothing).
+    void imageFromFile_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("file") << QStringList{"file:red"} << "red";
+        QTest::addRow("missing file") << QStringList{"missing"} << "";
+        QTest::addRow("picture after file") << QStringList{"file:red", "image:blue"} << "blue";
+        QTest::addRow("file after picture") << QStringList{"image:blue", "file:red"} << "red";
+        QTest::addRow("missing after picture") << QStringList{"image:blue", "missing"} << "";
+    }
+    void imageFromFile()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("picture.png"));
+        const auto solid = [](const QString& colour) {
+            QImage image(8, 8, QImage::Format_RGB32);
+            image.fill(QColor(colour));
+            return image;
+        };
+        QVERIFY(solid(QStringLiteral("red")).save(file));
+
+        TImage widget;
+        widget.resize(8, 8);
+        for (const QString& step : steps) {
+            if (step == QLatin1String("missing"))
+                widget.setImageFile(dir.filePath(QStringLiteral("none.png")));
+            else if (step.startsWith(QLatin1String("file:")))
+                widget.setImageFile(file);
+            else
+                widget.setImage(solid(step.mid(6)));
+        }
+        QImage painted = blank(8, 8);
+        widget.render(&painted, QPoint(), QRegion(), QWidget::RenderFlags());
+        if (shown.isEmpty()) {
+            QVERIFY(widget.image().isNull());
+            QVERIFY(isColor(painted, 4, 4, clr::White));
+        } else {
+            QCOMPARE(widget.image().pixelColor(0, 0), QColor(shown));
+            QCOMPARE(painted.pixelColor(4, 4), QColor(shown));
+        }
     }
 };
 
