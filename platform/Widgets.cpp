@@ -280,6 +280,7 @@ void TImage::loadSvg(const QString& resource)
 {
     m_svg = std::make_unique<QSvgRenderer>(resource);
     m_svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    m_svgPicture = QImage();
     update();
 }
 
@@ -316,8 +317,19 @@ void TImage::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (m_svg && m_svg->isValid()) {
-        p.setRenderHint(QPainter::Antialiasing);
-        m_svg->render(&p, QRectF(rect()));
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = (QSizeF(size()) * ratio).toSize();
+        if (pixels.isEmpty())
+            return;
+        if (m_svgPicture.size() != pixels || m_svgPicture.devicePixelRatio() != ratio) {
+            m_svgPicture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            m_svgPicture.setDevicePixelRatio(ratio);
+            m_svgPicture.fill(Qt::transparent);
+            QPainter picture(&m_svgPicture);
+            picture.setRenderHint(QPainter::Antialiasing);
+            m_svg->render(&picture, QRectF(rect()));
+        }
+        p.drawImage(0, 0, m_svgPicture);
     } else if (const QImage& picture = image(); !picture.isNull()) {
         if (m_stretch)
             p.drawImage(rect(), picture);

@@ -155,6 +155,9 @@ protected:
 
 private:
     std::unique_ptr<QSvgRenderer> m_svg;
+    // The vector picture as last drawn, at the widget's size: drawing it costs
+    // milliseconds, copying it microseconds.
+    QImage m_svgPicture;
     mutable QImage m_image;
     mutable QString m_file;
     bool m_stretch = false;
