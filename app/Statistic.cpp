@@ -79,7 +79,7 @@ TfmStatistic::TfmStatistic(QWidget* parent)
     resize(600, 367);
 
     Image1 = MakeChild<TImage>(this, "Image1", -2, -1, 602, 330);
-    Image1->setImage(QImage(QStringLiteral(":/statistic.jpg")));
+    Image1->setImageFile(QStringLiteral(":/statistic.jpg"));
     PaintBox1 = MakeChild<TPaintBox>(this, "PaintBox1", 0, 0, 600, 330);
     PaintBox1->OnPaint = [this](TCanvas& canvas) {
         if (Shared)
@@ -94,7 +94,6 @@ TfmStatistic::TfmStatistic(QWidget* parent)
     StaticText1->setAlignment(Qt::AlignCenter);
 
     BitBtn1 = MakeChild<QPushButton>(this, "BitBtn1", 482, 338, 101, 27, QStringLiteral("OK"));
-    BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -108,6 +107,9 @@ void TfmStatistic::FormShow()
 void TfmStatistic::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous()) {
+        // Looking the icon up in the desktop's theme is slow; it waits for the first showing.
+        if (BitBtn1->icon().isNull())
+            BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
         FormShow();
         CenterOnScreen(this);
     }

@@ -280,13 +280,31 @@ void TImage::loadSvg(const QString& resource)
 {
     m_svg = std::make_unique<QSvgRenderer>(resource);
     m_svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    m_svgPicture = QImage();
     update();
 }
 
 void TImage::setImage(const QImage& image)
 {
+    m_file.clear();
     m_image = image;
     update();
+}
+
+void TImage::setImageFile(const QString& file)
+{
+    m_file = file;
+    m_image = QImage();
+    update();
+}
+
+const QImage& TImage::image() const
+{
+    if (!m_file.isEmpty()) {
+        m_image = QImage(m_file);
+        m_file.clear();
+    }
+    return m_image;
 }
 
 void TImage::setStretch(bool stretch)
@@ -299,13 +317,24 @@ void TImage::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (m_svg && m_svg->isValid()) {
-        p.setRenderHint(QPainter::Antialiasing);
-        m_svg->render(&p, QRectF(rect()));
-    } else if (!m_image.isNull()) {
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = (QSizeF(size()) * ratio).toSize();
+        if (pixels.isEmpty())
+            return;
+        if (m_svgPicture.size() != pixels || m_svgPicture.devicePixelRatio() != ratio) {
+            m_svgPicture = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+            m_svgPicture.setDevicePixelRatio(ratio);
+            m_svgPicture.fill(Qt::transparent);
+            QPainter picture(&m_svgPicture);
+            picture.setRenderHint(QPainter::Antialiasing);
+            m_svg->render(&picture, QRectF(rect()));
+        }
+        p.drawImage(0, 0, m_svgPicture);
+    } else if (const QImage& picture = image(); !picture.isNull()) {
         if (m_stretch)
-            p.drawImage(rect(), m_image);
+            p.drawImage(rect(), picture);
         else
-            p.drawImage(QPoint(0, 0), m_image);
+            p.drawImage(QPoint(0, 0), picture);
     }
 }
 

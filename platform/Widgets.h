@@ -144,15 +144,22 @@ public:
     ~TImage() override;
     void loadSvg(const QString& resource);
     void setImage(const QImage& image);
+    // The picture of a file, decoded when it is first painted or asked for: a
+    // window that may never be shown costs no decoding at start.
+    void setImageFile(const QString& file);
     void setStretch(bool stretch);
-    const QImage& image() const { return m_image; }
+    const QImage& image() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     std::unique_ptr<QSvgRenderer> m_svg;
-    QImage m_image;
+    // The vector picture as last drawn, at the widget's size: drawing it costs
+    // milliseconds, copying it microseconds.
+    QImage m_svgPicture;
+    mutable QImage m_image;
+    mutable QString m_file;
     bool m_stretch = false;
 };
 

@@ -267,6 +267,9 @@ private slots:
             QCOMPARE(fmStatistic->windowTitle(), QStringLiteral("Statistik"));
             QCOMPARE(fmStatistic->StaticText1->text(),
                      QStringLiteral("Es wurden noch keine Aufgaben gerechnet"));
+            // Picture and icon are loaded late, but there when the window shows.
+            QCOMPARE(fmStatistic->Image1->image().size(), QSize(640, 480));
+            QVERIFY(!fmStatistic->BitBtn1->icon().isNull());
         });
         QTest::keyClick(Form2, Qt::Key_F6);
         QVERIFY(seen);

@@ -4,8 +4,12 @@
 #include "platform/Widgets.h"
 #include "utils/utils.h"
 
+#include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -534,6 +538,119 @@ private slots:
             QVERIFY(isColor(image, 0, 0, penWidth ? clr::Black : clr::Lime));
         }
         QVERIFY(isColor(image, 10, 5, clr::Lime));
+    }
+
+    // Steps "file:<colour>", "missing" or "image:<colour>" in order; the picture
+    // the last one stands for is what the widget shows (none: it draws nothing).
+    void imageFromFile_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("file") << QStringList{"file:red"} << "red";
+        QTest::addRow("missing file") << QStringList{"missing"} << "";
+        QTest::addRow("picture after file") << QStringList{"file:red", "image:blue"} << "blue";
+        QTest::addRow("file after picture") << QStringList{"image:blue", "file:red"} << "red";
+        QTest::addRow("missing after picture") << QStringList{"image:blue", "missing"} << "";
+    }
+    void imageFromFile()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("picture.png"));
+        const auto solid = [](const QString& colour) {
+            QImage image(8, 8, QImage::Format_RGB32);
+            image.fill(QColor(colour));
+            return image;
+        };
+        QVERIFY(solid(QStringLiteral("red")).save(file));
+
+        TImage widget;
+        widget.resize(8, 8);
+        for (const QString& step : steps) {
+            if (step == QLatin1String("missing"))
+                widget.setImageFile(dir.filePath(QStringLiteral("none.png")));
+            else if (step.startsWith(QLatin1String("file:")))
+                widget.setImageFile(file);
+            else
+                widget.setImage(solid(step.mid(6)));
+        }
+        QImage painted = blank(8, 8);
+        widget.render(&painted, QPoint(), QRegion(), QWidget::RenderFlags());
+        if (shown.isEmpty()) {
+            QVERIFY(widget.image().isNull());
+            QVERIFY(isColor(painted, 4, 4, clr::White));
+        } else {
+            QCOMPARE(widget.image().pixelColor(0, 0), QColor(shown));
+            QCOMPARE(painted.pixelColor(4, 4), QColor(shown));
+        }
+    }
+
+    // Steps "load:a|b", "size:WxH" or "paint"; at the end the widget must show
+    // the picture last loaded, drawn afresh at its current size.
+    void vectorPictureFollowsSizeAndFile_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addRow("first paint") << QStringList{"load:a", "size:40x20"};
+        QTest::addRow("grown after a paint")
+            << QStringList{"load:a", "size:40x20", "paint", "size:60x30"};
+        QTest::addRow("shrunk after a paint")
+            << QStringList{"load:a", "size:60x30", "paint", "size:20x10"};
+        QTest::addRow("other picture after a paint")
+            << QStringList{"load:a", "size:40x20", "paint", "load:b"};
+        QTest::addRow("painted twice") << QStringList{"load:b", "size:40x20", "paint", "paint"};
+    }
+    void vectorPictureFollowsSizeAndFile()
+    {
+        QFETCH(QStringList, steps);
+        QTemporaryDir dir;
+        const QMap<QString, QByteArray> svgs{
+            {"a", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"20\" height=\"10\">"
+                  "<rect width=\"10\" height=\"10\" fill=\"#ff0000\"/>"
+                  "<ellipse cx=\"15\" cy=\"5\" rx=\"4\" ry=\"3\" fill=\"#0000ff\"/></svg>"},
+            {"b", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"20\" height=\"10\">"
+                  "<polygon points=\"0,10 10,0 20,10\" fill=\"#00a000\"/></svg>"}};
+        for (auto it = svgs.begin(); it != svgs.end(); ++it) {
+            QFile f(dir.filePath(it.key() + ".svg"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(it.value());
+        }
+        const auto paint = [](TImage& w) {
+            QImage painted = blank(w.width(), w.height());
+            w.render(&painted, QPoint(), QRegion(), QWidget::RenderFlags());
+            return painted;
+        };
+        TImage widget;
+        QString loaded;
+        for (const QString& step : steps) {
+            if (step.startsWith(QLatin1String("load:"))) {
+                loaded = dir.filePath(step.mid(5) + ".svg");
+                widget.loadSvg(loaded);
+            } else if (step.startsWith(QLatin1String("size:"))) {
+                const QStringList wh = step.mid(5).split('x');
+                widget.resize(wh[0].toInt(), wh[1].toInt());
+            } else {
+                paint(widget);
+            }
+        }
+        const QImage shown = paint(widget);
+        QImage expected = blank(widget.width(), widget.height());
+        {
+            QPainter p(&expected);
+            p.setRenderHint(QPainter::Antialiasing);
+            QSvgRenderer svg(loaded);
+            svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
+            svg.render(&p, QRectF(expected.rect()));
+        }
+        // Drawn once and copied, edge pixels may round one step differently.
+        int worst = 0;
+        for (int y = 0; y < expected.height(); ++y)
+            for (int x = 0; x < expected.width(); ++x) {
+                const QColor a = shown.pixelColor(x, y), b = expected.pixelColor(x, y);
+                worst = std::max({worst, std::abs(a.red() - b.red()),
+                                  std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
+            }
+        QVERIFY2(worst <= 2, qPrintable(QStringLiteral("differs by %1").arg(worst)));
     }
 };
 

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Start-up of the trainer against a bare Qt window of the same shape, on one
+# virtual X server: time from exec to the mapped strip window and peak resident
+# memory (VmHWM, read once the window is mapped and has settled for 0.5 s).
+# The two programs take turns, N runs each (default 15); medians are printed.
+#   bench/startup.sh PROGRAM BARE [N]
+# Uses startup_probe (built next to BARE) to wait for the map event; without it,
+# polls with xdotool every 10 ms.
+set -euo pipefail
+[ $# -ge 2 ] || { echo "usage: $0 PROGRAM BARE [N]" >&2; exit 2; }
+program=$(realpath "$1")
+bare=$(realpath "$2")
+runs=${3:-15}
+title=Prozentrechnung
+settle_ms=500
+probe=${STARTUP_PROBE:-$(dirname "$bare")/startup_probe}
+
+unset QT_QPA_PLATFORM
+exec {fd}<> <(:)
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+child=
+cleanup() {
+  if [ -n "$child" ]; then kill "$child" 2>/dev/null || true; fi
+  kill "$xvfb" 2>/dev/null || true
+  wait 2>/dev/null || true
+}
+trap cleanup EXIT
+read -r -t 10 -u "$fd" number || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$number
+
+# One run: prints "MILLISECONDS PEAK_KB".
+measure_polling() {
+  local start now pid
+  start=$(date +%s%N)
+  "$1" >/dev/null 2>&1 &
+  pid=$!
+  child=$pid
+  for _ in $(seq 3000); do
+    if xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; then
+      now=$(date +%s%N)
+      sleep "0.$settle_ms"
+      local kb
+      kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status")
+      kill "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+      child=
+      awk -v ns=$((now - start)) -v kb="$kb" 'BEGIN { printf "%.1f %d\n", ns / 1e6, kb }'
+      return 0
+    fi
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.01
+  done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  child=
+  echo "no window \"$title\" mapped by $1" >&2
+  return 1
+}
+if [ -x "$probe" ]; then
+  method="map event (startup_probe)"
+  measure() { "$probe" "$title" "$settle_ms" "$1"; }
+else
+  method="xdotool polling every 10 ms"
+  measure() { measure_polling "$1"; }
+fi
+
+# Programs take turns so that a change in machine load hits both alike.
+samples=$(mktemp)
+one=$(mktemp)
+trap 'cleanup; rm -f "$samples" "$one"' EXIT
+for i in $(seq "$runs"); do
+  for kind in program bare; do
+    if [ "$kind" = program ]; then exe=$program; else exe=$bare; fi
+    measure "$exe" > "$one"
+    read -r ms kb < "$one"
+    echo "$kind $ms $kb" >> "$samples"
+    echo "# run $i $kind ${ms} ms ${kb} kB" >&2
+  done
+done
+
+median() { # KIND COLUMN
+  awk -v k="$1" -v c="$2" '$1 == k { print $c }' "$samples" | sort -g |
+    awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+p_ms=$(median program 2); b_ms=$(median bare 2)
+p_kb=$(median program 3); b_kb=$(median bare 3)
+awk -v pm="$p_ms" -v bm="$b_ms" -v pk="$p_kb" -v bk="$b_kb" -v n="$runs" -v m="$method" 'BEGIN {
+  printf "method %s\nruns %d\n", m, n
+  printf "program_time_ms %.1f\nbare_time_ms %.1f\ntime_ratio %.2f\n", pm, bm, pm / bm
+  printf "program_peak_mb %.1f\nbare_peak_mb %.1f\npeak_diff_mb %.1f\n", pk / 1024, bk / 1024, (pk - bk) / 1024
+}'
