@@ -111,10 +111,13 @@ exercise_geometry="X=0 Y=102 WIDTH=800 HEIGHT=468 "
 find_box() { find_window Prozentrechnung "$main"; }
 # The one exercise window among the window ids given (none while it changes).
 one_exercise() {
-  local ws
-  ws=$(echo "$1" | grep -vx "$main" | grep . || true)
-  [ "$(echo "$ws" | grep -c .)" = 1 ] && echo "$ws"
-  return 0
+  local id found=
+  for id in $1; do
+    [ "$id" != "$main" ] || continue
+    [ -z "$found" ] || return 0
+    found=$id
+  done
+  echo "$found"
 }
 exercise_now() { one_exercise "$(visible)"; }
 
