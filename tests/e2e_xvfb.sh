@@ -298,12 +298,21 @@ stat=$(find_window Statistik)
 close_with_return "$stat" "statistics (F6)"
 alive F6
 
-# The info window from the menu "Hilfe".
-click 400 40
-key alt+h
-key i
-info=$(find_window 'Info .*')
+# The info window from the menu "Hilfe" (Alt+H, I). The open menu is not
+# told apart by its title, so should the I come before the menu, try again
+# with more time between the two keys.
+info=
+for attempt in 1 2 3; do
+  click 400 40
+  key alt+h
+  sleep "0.$((attempt * 3))"
+  key i
+  info=$(wait_s=$((wait_s / 3)) find_window 'Info .*')
+  [ -n "$info" ] && break
+  key Escape
+done
 [ -n "$info" ] || fail "menu showed no info window"
+echo "info window opened from the menu at attempt $attempt"
 sleep 0.3
 shot "$info" info
 close_with_return "$info" info
@@ -313,9 +322,17 @@ alive info
 # Without a window manager nothing hands the focus back: click the strip as a pupil would.
 click 400 40
 key F5
-[ -n "$(poll pgrep -f "$calc")" ] || fail "F5 started no calculator"
+first=$(poll pgrep -f "$calc")
+[ -n "$first" ] || fail "F5 started no calculator"
 key F5
 alive F5
+other_calc() { pgrep -f "$calc" | grep -vx "$first" || true; }
+[ -n "$(poll other_calc)" ] || fail "the second F5 started no calculator"
+for _ in $(seq $((wait_s * 20))); do
+  [ "$(pgrep -f "$calc" | grep -c .)" != 1 ] || break
+  sleep 0.05
+done
+[ "$(pgrep -f "$calc")" = "$(other_calc)" ] || fail "the second F5 left the first calculator running"
 key alt+F4
 for _ in $(seq $((wait_s * 20))); do
   kill -0 "$app" 2>/dev/null || break
