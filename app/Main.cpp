@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QTimer>
 #include <QVBoxLayout>
 
 TForm2* Form2 = nullptr;
@@ -169,6 +170,8 @@ TForm2::TForm2(QWidget* parent)
         (*bar)->setRange(0, 20);
         (*bar)->setValue(0);
         (*bar)->setTextVisible(false);
+        // A step narrower than the style's chunk would otherwise not be repainted.
+        connect(*bar, &QProgressBar::valueChanged, *bar, qOverload<>(&QWidget::update));
     }
 
     TabControl1 = MakeChild<QTabBar>(m_client, "TabControl1", 0, 33, 792, 22);
@@ -187,6 +190,21 @@ TForm2::TForm2(QWidget* parent)
     align->addAligned(TabControl1, TAlign::Top);
     connect(TabControl1, &QTabBar::currentChanged, this,
             [this] { RunHandler([this] { TabControl1Change(); }); });
+    // The usual keys of a tab strip, from either window.
+    auto addTabKeys = [this](const char* name, int step, const QList<QKeySequence>& keys) {
+        auto* a = new QAction(this);
+        a->setObjectName(QLatin1String(name));
+        a->setShortcuts(keys);
+        a->setShortcutContext(Qt::ApplicationShortcut);
+        connect(a, &QAction::triggered, this, [this, step] { SelectNextTab(step); });
+        addAction(a);
+    };
+    addTabKeys("NextTab", 1,
+               {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    addTabKeys("PreviousTab", -1,
+               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
 
     SetOuterGeometry(this, QRect(338, 104, OuterWidth, OuterHeight));
 }
@@ -233,6 +251,19 @@ void TForm2::TabControl1Change()
     placeExercise();
     CurrentExercise->NewTask();
     CurrentExercise->show();
+    // The pupil's next key goes to the new task, not to the tab strip; asked
+    // once the strip itself is shown, which activates it too.
+    QTimer::singleShot(0, CurrentExercise, [w = CurrentExercise] {
+        if (w->isVisible())
+            w->activateWindow();
+    });
+}
+
+void TForm2::SelectNextTab(int step)
+{
+    const int n = TabControl1->count();
+    if (n > 0)
+        TabControl1->setCurrentIndex(((TabControl1->currentIndex() + step) % n + n) % n);
 }
 
 void TForm2::placeExercise()

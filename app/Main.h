@@ -33,6 +33,8 @@ public:
     void Info2Click();
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
     void FormDestroy();
+    // Selects the tab `step` places on, wrapping around at either end.
+    void SelectNextTab(int step);
 
     // The exercise window for a tab index, or none when that exercise is not there.
     static TfmVorlage* ExerciseWindow(int tabIndex);

@@ -122,6 +122,8 @@ TfmBoerse::TfmBoerse(QWidget* parent)
     ComboBox1 = MakeChild<QComboBox>(this, "ComboBox1", 80, 370, 87, 24);
     ComboBox2 = MakeChild<QComboBox>(this, "ComboBox2", 368, 370, 87, 24);
     ComboBox3 = MakeChild<QComboBox>(this, "ComboBox3", 640, 370, 87, 24);
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        SetPickList(box);
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, ComboBox3);
 

@@ -94,13 +94,7 @@ TfmFlaechen::TfmFlaechen(QWidget* parent)
                                QStringLiteral("Prozentsatz (gerundet) :"));
 
     ComboBox1 = MakeChild<QComboBox>(this, "ComboBox1", 382, 338, 61, 24);
-    ComboBox1->setEditable(false);
-    // A short list that drops below the box, rather than a menu of 101 rows
-    // covering the screen.
-    ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    ComboBox1->setMaxVisibleItems(8);
-    SetItemHeight(ComboBox1, 16);
-    ComboBox1->setFocus();
+    SetPickList(ComboBox1, 16);
 
     laTaskText->setText(
         QStringLiteral("Zu wieviel Prozent ist das blaue Rechteck vom roten überbedeckt ?"));

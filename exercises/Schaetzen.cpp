@@ -113,10 +113,8 @@ TfmSchaetzen::TfmSchaetzen(QWidget* parent)
     ComboBox1 = MakeChild<QComboBox>(this, "ComboBox1", 80, 370, 87, 24);
     ComboBox2 = MakeChild<QComboBox>(this, "ComboBox2", 336, 370, 87, 24);
     ComboBox3 = MakeChild<QComboBox>(this, "ComboBox3", 592, 370, 87, 24);
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3}) {
-        box->setEditable(false);
-        SetItemHeight(box, 16);
-    }
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        SetPickList(box, 16);
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, ComboBox3);
 

@@ -96,7 +96,7 @@ QComboBox* MakeSlopeList(QWidget* parent, const char* name, int left)
     for (int i = 0; i <= 30; ++i)
         box->addItem(QString::number(i));
     box->setCurrentIndex(-1);
-    SetItemHeight(box, 16);
+    SetPickList(box, 16);
     return box;
 }
 

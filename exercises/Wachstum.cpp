@@ -114,6 +114,8 @@ TfmWachstum::TfmWachstum(QWidget* parent)
     ComboBox1 = MakeChild<QComboBox>(this, "ComboBox1", 116, 374, 87, 24);
     ComboBox2 = MakeChild<QComboBox>(this, "ComboBox2", 356, 374, 87, 24);
     ComboBox3 = MakeChild<QComboBox>(this, "ComboBox3", 592, 374, 87, 24);
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        SetPickList(box);
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, ComboBox3);
 

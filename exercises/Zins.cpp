@@ -293,6 +293,8 @@ public:
         setEditTriggers(QAbstractItemView::NoEditTriggers);
         setSelectionMode(QAbstractItemView::SingleSelection);
         setTabKeyNavigation(false);
+        // Display only: typing goes to the answer field, never to the table.
+        setFocusPolicy(Qt::NoFocus);
         setAutoScroll(false);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -385,6 +387,8 @@ TfmZins::TfmZins(QWidget* parent)
     for (QWidget* w :
          std::initializer_list<QWidget*>{Edit1, Edit3, Edit4, ComboBox1, ComboBox2, ComboBox3})
         w->setPalette(plain);
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        SetPickList(box);
     // Labels size themselves to their text, so a wider font does not cut it off.
     for (QLabel* label : {Label1, Label2})
         label->resize(label->sizeHint().width(), label->height());

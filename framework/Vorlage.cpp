@@ -3,6 +3,8 @@
 #include "platform/Dialogs.h"
 
 #include <QCloseEvent>
+#include <QLineEdit>
+#include <QShowEvent>
 
 TfmVorlage* fmVorlage = nullptr;
 
@@ -80,6 +82,20 @@ void TfmVorlage::SetTips(const QStringList& tips)
     Tips = tips;
 }
 
+void TfmVorlage::FocusFirstControl()
+{
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (w->window() != this || !w->isVisibleTo(this) || !w->isEnabled() ||
+            !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        w->setFocus(Qt::TabFocusReason);
+        // The focus event comes only once the window is active; select now.
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            edit->selectAll();
+        return;
+    }
+}
+
 void TfmVorlage::FormKeyDown(int key, Qt::KeyboardModifiers)
 {
     switch (key) {
@@ -88,6 +104,7 @@ void TfmVorlage::FormKeyDown(int key, Qt::KeyboardModifiers)
         break;
     case Qt::Key_F2:
         NewTask();
+        FocusFirstControl();
         break;
     case Qt::Key_F9:
         if (sbCheckIt->isEnabled())
@@ -106,6 +123,7 @@ void TfmVorlage::sbTipClick()
 void TfmVorlage::sbNewClick()
 {
     NewTask();
+    FocusFirstControl();
 }
 
 void TfmVorlage::sbCheckItClick()
@@ -116,4 +134,11 @@ void TfmVorlage::sbCheckItClick()
 void TfmVorlage::closeEvent(QCloseEvent* event)
 {
     event->ignore();
+}
+
+void TfmVorlage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FocusFirstControl();
 }

@@ -30,6 +30,10 @@ public:
 
     void SetTips(const QStringList& tips);
 
+    // Gives the keyboard focus to the first control of the tab order that takes
+    // it; an edit field gets its text selected, so typing replaces it.
+    void FocusFirstControl();
+
     void FormKeyDown(int key, Qt::KeyboardModifiers shift) override;
 
     void sbTipClick();
@@ -52,6 +56,8 @@ protected:
     TAlignLayout* alignLayout() const { return m_layout; }
     // The window has no close box; a close request from outside is ignored.
     void closeEvent(QCloseEvent* event) override;
+    // A window that shows starts at its first control.
+    void showEvent(QShowEvent* event) override;
 
 private:
     TAlignLayout* m_layout;

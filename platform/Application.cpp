@@ -8,13 +8,34 @@
 #include <QFontDatabase>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QProxyStyle>
 #include <QStyleFactory>
 #include <QWidget>
+
+namespace {
+
+// Pick lists drop down below their box as a plain list, whose height follows
+// the list's visible item count.
+class TAppStyle : public QProxyStyle {
+public:
+    TAppStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
 
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
-    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setStyle(new TAppStyle);
     setUpFonts();
     setApplicationName(ApplicationTitle());
     setApplicationDisplayName(QString());
@@ -22,8 +43,9 @@ TApplication::TApplication(int& argc, char** argv)
 
 void TApplication::setUpFonts()
 {
+    // Not the bold Tahoma file: its strokes are as thin as the regular ones, only
+    // spaced wider. Bold is drawn by emboldening the regular face.
     static const char* const files[] = {"/usr/share/wine/fonts/tahoma.ttf",
-                                        "/usr/share/wine/fonts/tahomabd.ttf",
                                         "/usr/share/wine/fonts/ms_sans_serif.ttf"};
     bool tahoma = false;
     for (const char* f : files) {

@@ -484,10 +484,13 @@ private:
 
 } // namespace
 
-void SetItemHeight(QComboBox* box, int height)
+void SetPickList(QComboBox* box, int itemHeight)
 {
+    box->setEditable(false);
+    box->setMaxVisibleItems(8);
     // The list keeps its own delegate (a child of its view) and only wraps it.
-    box->setItemDelegate(new FixedHeightDelegate(box->itemDelegate(), height, box));
+    if (itemHeight > 0)
+        box->setItemDelegate(new FixedHeightDelegate(box->itemDelegate(), itemHeight, box));
 }
 
 void CenterOnScreen(QWidget* window)

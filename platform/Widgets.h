@@ -189,8 +189,9 @@ private:
     int m_position = 0;
 };
 
-// Gives every item of a drop-down list's pop-up the same height in pixels.
-void SetItemHeight(QComboBox* box, int height);
+// Makes a pick-only drop-down list: no typing, and a list that drops down
+// 8 rows below the box; every item `itemHeight` pixels high when given.
+void SetPickList(QComboBox* box, int itemHeight = 0);
 
 // Centres a top-level window's outer frame on the available screen area.
 void CenterOnScreen(QWidget* window);

@@ -1,0 +1,207 @@
+#include "ExerciseTest.h"
+#include "TestMain.h"
+
+#include "exercises/Rabatt.h"
+#include "framework/Vorlage.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScreen>
+
+// The program as a pupil works it from the keyboard: focus, tab keys, what the
+// bars and lists show.
+class TestDesktop : public ExerciseTest {
+    Q_OBJECT
+private:
+    // Shows the strip with the exercise of `tab`, its window active.
+    void showTab(int tab)
+    {
+        openProgram(tab);
+        QVERIFY(QTest::qWaitForWindowActive(Form2->CurrentExercise));
+    }
+    static QString focusName()
+    {
+        const QWidget* w = QApplication::focusWidget();
+        return w ? w->objectName() : QString();
+    }
+    // The columns of a bar as the screen shows it that differ from its empty left end.
+    static int filledColumns(QProgressBar* bar)
+    {
+        QCoreApplication::processEvents();
+        const QRect r(bar->mapTo(Form2, QPoint(0, 0)), bar->size());
+        const QImage shown = Form2->screen()->grabWindow(Form2->winId()).toImage().copy(r);
+        const QRgb empty = shown.pixel(shown.width() - 3, shown.height() / 2);
+        int n = 0;
+        for (int x = 0; x < shown.width(); ++x)
+            n += shown.pixel(x, shown.height() / 2) != empty;
+        return n;
+    }
+    static qint64 ink(const QFont& font)
+    {
+        QImage image(300, 30, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setFont(font);
+        p.drawText(2, 22, QStringLiteral("Zinsrechnung 1234,5 DM"));
+        p.end();
+        qint64 sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                sum += 255 - qGray(image.pixel(x, y));
+        return sum;
+    }
+
+private slots:
+    void cleanup() { closeProgram(); }
+
+    void firstControlHasTheFocus_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("first");
+        const char* const first[] = {"ComboBox1", "Edit1", "Edit1",    "ComboBox1",
+                                     "ComboBox1", "Edit1", "Edit1",    "ComboBox1",
+                                     "Edit1",     "Edit1", "ComboBox1"};
+        for (int tab = 0; tab < 11; ++tab)
+            QTest::addRow("tab %d", tab) << tab << QString::fromLatin1(first[tab]);
+    }
+    void firstControlHasTheFocus()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, first);
+        showTab(tab);
+        QCOMPARE(focusName(), first);
+        // Typing replaces what the field shows.
+        auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        if (edit) {
+            QTest::keyClicks(edit, QStringLiteral("54"));
+            QCOMPARE(edit->text(), QStringLiteral("54"));
+        }
+        // A new task starts at the first control again, wherever the focus was.
+        QApplication::focusWidget()->clearFocus();
+        QTest::keyClick(Form2->CurrentExercise, Qt::Key_F2);
+        QCOMPARE(focusName(), first);
+        if (edit)
+            QCOMPARE(edit->selectedText(), edit->text());
+        // So does a return to the tab from the strip.
+        Form2->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form2));
+        Form2->TabControl1->setCurrentIndex((tab + 1) % 11);
+        Form2->TabControl1->setCurrentIndex(tab);
+        QTRY_COMPARE(focusName(), first);
+    }
+
+    void clickPlacesTheCaret()
+    {
+        showTab(1);
+        QLineEdit* edit = fmRabatt->Edit1;
+        edit->setText(QStringLiteral("120"));
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
+        QVERIFY(!edit->hasSelectedText());
+        QTest::keyClicks(edit, QStringLiteral("5"));
+        QCOMPARE(edit->text(), QStringLiteral("1205"));
+    }
+
+    void tabKeysSwitchExercises_data()
+    {
+        QTest::addColumn<bool>("fromStrip");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        const int ctrl = Qt::ControlModifier;
+        const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        QTest::addRow("ctrl+tab") << false << int(Qt::Key_Tab) << ctrl << 0 << 1;
+        QTest::addRow("ctrl+tab wraps") << true << int(Qt::Key_Tab) << ctrl << 10 << 0;
+        QTest::addRow("ctrl+shift+tab") << true << int(Qt::Key_Backtab) << ctrlShift << 5 << 4;
+        QTest::addRow("ctrl+shift+tab wraps")
+            << false << int(Qt::Key_Backtab) << ctrlShift << 0 << 10;
+        QTest::addRow("ctrl+pgdown") << false << int(Qt::Key_PageDown) << ctrl << 9 << 10;
+        QTest::addRow("ctrl+pgup") << true << int(Qt::Key_PageUp) << ctrl << 1 << 0;
+        QTest::addRow("ctrl+pgup wraps") << false << int(Qt::Key_PageUp) << ctrl << 0 << 10;
+    }
+    void tabKeysSwitchExercises()
+    {
+        QFETCH(bool, fromStrip);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        showTab(from);
+        if (fromStrip) {
+            QApplication::setActiveWindow(Form2);
+            QVERIFY(QTest::qWaitForWindowActive(Form2));
+        }
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget()
+                                                      : QApplication::activeWindow();
+        QVERIFY(target);
+        QCOMPARE(target->window() == Form2, fromStrip);
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(Form2->TabControl1->currentIndex(), to);
+        QCOMPARE(Form2->CurrentExercise, TForm2::ExerciseWindow(to));
+        QVERIFY(Form2->CurrentExercise->isVisible());
+    }
+
+    void barsShowEveryCount()
+    {
+        showTab(1);
+        int attempts = 0;
+        int successes = 0;
+        for (int n = 1; n <= 19; ++n) {
+            const bool right = n % 3 != 0;
+            const rabatt::Task t = fmRabatt->task();
+            const int expected = rabatt::ExpectedPrice(t);
+            fmRabatt->Edit1->setText(QString::number(right ? expected : expected + 50));
+            QTest::keyClick(fmRabatt->Edit1, Qt::Key_F9);
+            QTest::keyClick(fmRabatt->Edit1, Qt::Key_F2);
+            const int a = filledColumns(Form2->pbCount);
+            const int s = filledColumns(Form2->pbSuccess);
+            QVERIFY2(a > attempts,
+                     qPrintable(QStringLiteral("attempt %1: %2 columns").arg(n).arg(a)));
+            QVERIFY2(right ? s > successes : s == successes,
+                     qPrintable(QStringLiteral("attempt %1: %2 columns").arg(n).arg(s)));
+            attempts = a;
+            successes = s;
+        }
+    }
+
+    void pickListsDropEightRows()
+    {
+        for (int tab = 0; tab < 11; ++tab) {
+            showTab(tab);
+            for (QComboBox* box : Form2->CurrentExercise->findChildren<QComboBox*>()) {
+                if (!box->isVisible())
+                    continue;
+                const QString where =
+                    Form2->CurrentExercise->objectName() + QLatin1Char('/') + box->objectName();
+                QVERIFY2(!box->isEditable(), qPrintable(where));
+                box->showPopup();
+                QAbstractItemView* list = box->view();
+                QVERIFY2(list->isVisible(), qPrintable(where));
+                list->scrollToTop();
+                int rows = 0;
+                for (int i = 0; i < box->count(); ++i)
+                    rows += list->viewport()->rect().contains(
+                        list->visualRect(box->model()->index(i, 0)));
+                box->hidePopup();
+                QVERIFY2(rows == std::min(box->count(), 8),
+                         qPrintable(where + QStringLiteral(": %1 rows").arg(rows)));
+            }
+            closeProgram();
+        }
+    }
+
+    void boldIsBold()
+    {
+        QFont regular(QStringLiteral("Tahoma"));
+        regular.setPixelSize(15);
+        QFont bold = regular;
+        bold.setBold(true);
+        const qint64 thin = ink(regular);
+        const qint64 thick = ink(bold);
+        QVERIFY2(thick * 4 > thin * 5, qPrintable(QStringLiteral("%1 / %2").arg(thick).arg(thin)));
+    }
+};
+
+TRAINER_TEST_MAIN(TestDesktop)
+#include "test_desktop.moc"
