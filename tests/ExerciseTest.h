@@ -5,11 +5,34 @@
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
 #include <QObject>
+#include <QPushButton>
 #include <QStringList>
 #include <QTabBar>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
+
+// Runs `check` on the next modal window, then closes it with OK.
+inline void onNextModal(std::function<void(QWidget*)> check)
+{
+    QTimer::singleShot(0, [check] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            onNextModal(check);
+            return;
+        }
+        check(modal);
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            box->button(QMessageBox::Ok)->click();
+        else if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->accept();
+    });
+}
 
 // Base of the exercise tests: the program's windows, with every message box
 // captured in m_messages (errors shown by the error display marked "E:").

@@ -45,23 +45,6 @@ StatisticData chartData(std::vector<int32_t> outcomes)
     return d;
 }
 
-// Runs `check` on the next modal window, then closes it with OK.
-void onNextModal(std::function<void(QWidget*)> check)
-{
-    QTimer::singleShot(0, [check] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
-            onNextModal(check);
-            return;
-        }
-        check(modal);
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
-            box->button(QMessageBox::Ok)->click();
-        else if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->accept();
-    });
-}
-
 QByteArray processState(uint32_t pid)
 {
     QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
