@@ -2,10 +2,19 @@
 
 #include <QString>
 
+#include <clocale>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+// libFuzzer never calls setlocale: take the environment's locale as a Qt
+// program does, so a run under LC_ALL=de_DE.UTF-8 really has a decimal comma.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    std::setlocale(LC_ALL, "");
+    return 0;
+}
 
 // The fuzzer's bytes as a text: UTF-16 when the first byte is odd (any code
 // unit, lone surrogates included), UTF-8 otherwise (mostly ASCII, as typed).

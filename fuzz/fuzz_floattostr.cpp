@@ -10,6 +10,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <locale.h>
 
 namespace {
 
@@ -107,9 +108,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     // Read back: within half a unit of the fifteenth significant digit.
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
     QString cForm = text;
     cForm.replace(u',', u'.');
-    const Extended back = std::strtold(cForm.toLatin1().constData(), nullptr);
+    const Extended back = strtold_l(cForm.toLatin1().constData(), nullptr, cLocale);
     const Extended halfUnit = 0.5L * std::pow(10.0L, static_cast<Extended>(exponent - 14));
     const Extended slack = std::fabs(value) * 4 * LDBL_EPSILON + LDBL_TRUE_MIN;
     FUZZ_CHECK(std::fabs(back - value) <= halfUnit + slack, text);

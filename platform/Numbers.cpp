@@ -2,10 +2,11 @@
 
 #include "platform/Exception.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <locale.h>
 
 int64_t RoundEven(Extended x)
 {
@@ -25,6 +26,14 @@ int hexValue(QChar c)
     if (u >= 'A' && u <= 'F')
         return u - 'A' + 10;
     return -1;
+}
+
+// The "C" locale for reading numbers, whatever setlocale() was told since; glibc
+// hands out a static object for it, so there is nothing to free.
+locale_t CNumericLocale()
+{
+    static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
 }
 
 } // namespace
@@ -117,10 +126,9 @@ std::optional<Extended> TryStrToFloat(const QString& text)
     }
     if (i != n)
         return std::nullopt;
-    // The text is plain ASCII in C form now; strtold reads it independent of the
-    // locale's decimal point only in the "C" locale, which Qt programs keep for LC_NUMERIC.
+    // The text is plain ASCII in C form now, read with a decimal point in any process locale.
     char* end = nullptr;
-    const Extended value = std::strtold(ascii.constData(), &end);
+    const Extended value = strtold_l(ascii.constData(), &end, CNumericLocale());
     if (end != ascii.constData() + ascii.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
@@ -144,11 +152,17 @@ QString FloatToStr(Extended value)
 
     // Round to 15 significant digits first, then choose the notation from the
     // decimal exponent of the rounded value.
+    // to_chars ignores the locale and gives the digits of printf's "%.14Le".
     char digits[64];
-    std::snprintf(digits, sizeof digits, "%.14Le", value);
+    const auto written =
+        std::to_chars(digits, digits + sizeof digits - 1, value, std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     // digits: [-]d.dddddddddddddde[+-]xx
     const char* e = std::strchr(digits, 'e');
-    const int exponent = std::atoi(e + 1);
+    int exponent = 0;
+    std::from_chars(e + 2, written.ptr, exponent);
+    if (e[1] == '-')
+        exponent = -exponent;
     QString mantissa;
     bool negative = digits[0] == '-';
     for (const char* p = digits + (negative ? 1 : 0); p < e; ++p)
