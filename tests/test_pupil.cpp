@@ -11,7 +11,7 @@
 
 // The program as a pupil works it from the keyboard: focus, tab keys, what the
 // bars and lists show.
-class TestDesktop : public ExerciseTest {
+class TestPupil : public ExerciseTest {
     Q_OBJECT
 private:
     // Shows the strip with the exercise of `tab`, its window active.
@@ -220,5 +220,5 @@ private slots:
     }
 };
 
-TRAINER_TEST_MAIN(TestDesktop)
-#include "test_desktop.moc"
+TRAINER_TEST_MAIN(TestPupil)
+#include "test_pupil.moc"
