@@ -427,7 +427,7 @@ done
 # Under a window manager: the exercise window belongs to the strip, keeps its
 # size when asked to maximise, and follows the strip when that is moved.
 if [ -n "$wm" ]; then
-  ex_id=${ids[count - 1]}
+  ex_id=$(exercise_now)
   [ "$(xprop -id "$ex_id" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*')" = "$(printf '0x%x' "$main")" ] ||
     fail "exercise window not transient for the strip: $(xprop -id "$ex_id" WM_TRANSIENT_FOR)"
   actions=$(xprop -id "$ex_id" _NET_WM_ALLOWED_ACTIONS)
@@ -440,8 +440,7 @@ if [ -n "$wm" ]; then
   sleep 0.5
   [ "$(outer "$ex_id")" = "$before" ] || fail "exercise window maximised to $(outer "$ex_id")"
   [[ $(xprop -id "$ex_id" _NET_WM_STATE) != *MAXIMIZED* ]] || fail "exercise window in maximised state"
-  # As a window manager's move (a client's own move is not always announced).
-  wmctrl -i -r "$main" -e 0,100,50,-1,-1
+  xdotool windowmove "$main" 100 50
   for _ in $(seq $((wait_s * 20))); do
     [[ $(outer "$main") == "X=0 Y=0 "* ]] || break
     sleep 0.05
