@@ -326,6 +326,12 @@ void TForm2::showEvent(QShowEvent* event)
     }
 }
 
+void TForm2::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    placeExercise();
+}
+
 void TForm2::keyPressEvent(QKeyEvent* event)
 {
     RunHandler([&] { FormKeyDown(event->key(), event->modifiers()); });

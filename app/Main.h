@@ -66,6 +66,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The exercise window follows the strip.
+    void moveEvent(QMoveEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "app/Main.h"
 #include "app/Forms.h"
 #include "platform/Application.h"
+#include "platform/Desktop.h"
 #include "resources/Resources.h"
 
 #include <QIcon>
@@ -9,15 +10,27 @@
 
 int main(int argc, char** argv)
 {
+    // Under Wayland windows cannot place themselves: use X11 through XWayland.
+    const std::string platform = ChoosePlatform(CurrentPlatformEnvironment(argc, argv));
+    if (!platform.empty())
+        qputenv("QT_QPA_PLATFORM", platform.c_str());
     TApplication app(argc, argv);
     InitResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("de.prozentrechnung.Prozentrechnung"));
+    const QString desktopId = QStringLiteral("de.prozentrechnung.Prozentrechnung");
+    QGuiApplication::setDesktopFileName(desktopId);
+    // The class part of WM_CLASS: it matches the desktop file's StartupWMClass.
+    QCoreApplication::setApplicationName(desktopId);
     if (!JpegSupported())
         std::fputs("prozentrechnung: JPEG pictures cannot be decoded; backgrounds stay empty\n",
                    stderr);
     TForms forms;
     CreateForms(forms);
+    SetOwnerWindow(Form2);
+    HandleEndSignals([] {
+        if (Form2)
+            Form2->Beenden1Click();
+    });
     Form2->show();
     return app.exec();
 }

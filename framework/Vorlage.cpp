@@ -1,5 +1,6 @@
 #include "framework/Vorlage.h"
 
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 
 #include <QCloseEvent>
@@ -9,7 +10,10 @@
 TfmVorlage* fmVorlage = nullptr;
 
 TfmVorlage::TfmVorlage(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    // A dialog type with only a title and a close box: window managers then offer
+    // no minimise or maximise and keep it above the strip.
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
     , m_layout(new TAlignLayout(this))
 {
     setObjectName(QStringLiteral("fmVorlage"));
@@ -45,7 +49,7 @@ TfmVorlage::TfmVorlage(QWidget* parent)
 
 void TfmVorlage::setClientSize(int width, int height)
 {
-    resize(width, height);
+    setFixedSize(width, height);
     m_layout->setGeometry(QRect(0, 0, width, height));
 }
 
@@ -134,6 +138,10 @@ void TfmVorlage::sbCheckItClick()
 void TfmVorlage::closeEvent(QCloseEvent* event)
 {
     event->ignore();
+    // The window manager's close request ends the program like "Beenden".
+    QWidget* owner = OwnerWindow();
+    if (event->spontaneous() && owner && owner != this)
+        owner->close();
 }
 
 void TfmVorlage::showEvent(QShowEvent* event)

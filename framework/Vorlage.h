@@ -51,10 +51,11 @@ public:
     std::array<int32_t, 449> TaskValues{};
 
 protected:
-    // Sets the client size and lays out the aligned children.
+    // Fixes the client size and lays out the aligned children.
     void setClientSize(int width, int height);
     TAlignLayout* alignLayout() const { return m_layout; }
-    // The window has no close box; a close request from outside is ignored.
+    // The window never closes alone; a close request from the window manager
+    // closes the owner window (the strip) instead.
     void closeEvent(QCloseEvent* event) override;
     // A window that shows starts at its first control.
     void showEvent(QShowEvent* event) override;

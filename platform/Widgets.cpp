@@ -428,7 +428,11 @@ public:
         m_margins = m_window->frameGeometry().size() - m_window->size();
         m_applying = true;
         m_window->move(outer.topLeft());
-        m_window->resize(outer.size() - m_margins);
+        // A window of fixed size keeps it fixed, at the new size.
+        if (m_window->minimumSize() == m_window->maximumSize())
+            m_window->setFixedSize(outer.size() - m_margins);
+        else
+            m_window->resize(outer.size() - m_margins);
         m_applying = false;
     }
 

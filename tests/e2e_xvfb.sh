@@ -3,6 +3,11 @@
 # with xdotool as a pupil would, through every tab of the strip, and saves a
 # screenshot of every window it opens. Usage: e2e_xvfb.sh PROGRAM OUTDIR
 #
+# E2E_WM=openbox|xfwm4 runs a window manager on the server first and adds its
+# checks (frames, maximise, moving the strip, transient windows).
+# E2E_SIGNAL=TERM|INT|HUP only starts a calculator with F5, sends the signal
+# and expects the program to end like "Beenden".
+#
 # Waits poll with a deadline instead of sleeping a fixed time, so a slow
 # (sanitizer) build only takes longer; E2E_WAIT sets the deadline in seconds.
 set -euo pipefail
@@ -13,6 +18,7 @@ wait_s=${E2E_WAIT:-30}
 
 fail() {
   echo "FAIL: $*"
+  [ -z "${DISPLAY:-}" ] || import -window root "$out/fail.png" 2>/dev/null || true
   exit 1
 }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
@@ -34,6 +40,21 @@ trap cleanup EXIT
 read -r -t 10 -u "$fd" number || fail "Xvfb did not start"
 export DISPLAY=:$number
 
+wm=${E2E_WM:-}
+case "$wm" in
+'') ;;
+openbox) openbox --sm-disable >"$out/openbox.log" 2>&1 & ;;
+xfwm4) dbus-run-session -- xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 & ;;
+*) fail "unknown window manager $wm" ;;
+esac
+if [ -n "$wm" ]; then
+  for _ in $(seq $((wait_s * 20))); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "$wm did not start"
+fi
+
 # A fake calculator, so F5 has something to start.
 # A unique argument tells this run's calculator from any other sleeping process.
 calc="sleep 300.$$$RANDOM"
@@ -45,7 +66,7 @@ app=$!
 alive() { kill -0 "$app" 2>/dev/null || fail "program ended after $1"; }
 
 # Visible windows with a title ($1: a pattern), one id a line.
-visible() { xdotool search --onlyvisible --name "${1:-.}" 2>/dev/null || true; }
+visible() { xdotool search --all --onlyvisible --pid "$app" --name "${1:-.}" 2>/dev/null || true; }
 is_visible() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 # Waits until "$@" prints something, up to $wait_s seconds, and prints it.
 poll() {
@@ -63,11 +84,32 @@ poll() {
 window_now() { visible "^$1\$" | grep -vx "${2:-none}" | head -n1 || true; }
 find_window() { poll window_now "$@"; }
 geometry() { xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' '; }
+# The frame's widths left, right, top and bottom (none without a window manager).
+extents() {
+  local e
+  e=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ,)
+  echo "${e:-0 0 0 0}"
+}
+# Client geometry of window $1 on the screen as X, Y, WIDTH and HEIGHT lines
+# (xdotool counts the frame offset twice under a reparenting window manager).
+client() {
+  xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: */X=/p; s/^ *Absolute upper-left Y: */Y=/p;
+    s/^ *Width: */WIDTH=/p; s/^ *Height: */HEIGHT=/p'
+}
+# Outer geometry of window $1, frame included, like geometry prints it.
+outer() {
+  local l r t b X Y WIDTH HEIGHT
+  read -r l r t b <<<"$(extents "$1")"
+  eval "$(client "$1")"
+  echo "X=$((X - l)) Y=$((Y - t)) WIDTH=$((WIDTH + l + r)) HEIGHT=$((HEIGHT + t + b)) "
+}
+# The client area's origin of window $1 as "x y".
+origin() { client "$1" | grep -E '^(X|Y)=' | cut -d= -f2 | tr '\n' ' '; }
 # Saves the screen rectangle of window $1 (or the geometry "WxH+X+Y" given) as $2.
 shot() {
   local g=$1
   if [[ $1 != *x* ]]; then
-    eval "$(xdotool getwindowgeometry --shell "$1")"
+    eval "$(client "$1")"
     g=${WIDTH}x${HEIGHT}+${X}+${Y}
   fi
   import -window root -crop "$g" +repage "$out/$2.png"
@@ -86,9 +128,35 @@ click() {
   xdotool mousemove "$1" "$2" click 1
   sleep 0.1
 }
+# Gives the exercise window the keyboard: a click on the bottom panel, clear
+# of its buttons and of the task text.
+focus_exercise() { click $((ex + 380)) $((ey + eh - 20)); }
+# Gives the strip the keyboard: a click on its panel, clear of the buttons.
+focus_strip() { click $((sx + 400)) $((sy + 40)); }
+activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true; }
+# Waits for the program's end and expects exit status 0 and no calculator left.
+expect_clean_end() {
+  for _ in $(seq $((wait_s * 20))); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.05
+  done
+  if kill -0 "$app" 2>/dev/null; then
+    import -window root "$out/$1.png"
+    fail "$1 did not end the program"
+  fi
+  wait "$app" && rc=0 || rc=$?
+  app=
+  [ "$rc" = 0 ] || fail "exit status $rc after $1"
+  for _ in $(seq 40); do
+    pgrep -f "$calc" >/dev/null || break
+    sleep 0.05
+  done
+  ! pgrep -f "$calc" >/dev/null || fail "calculator left running after $1"
+}
+
 # Closes window $1 with Return and waits until it is gone.
 close_with_return() {
-  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
+  activate "$1"
   key Return
   local deadline
   deadline=$(($(now_ms) + wait_s * 1000))
@@ -98,13 +166,23 @@ close_with_return() {
   done
 }
 
+# Waits until window $1's outer geometry is $2 (the frame may come late) and prints it.
+poll_outer() {
+  local deadline g
+  deadline=$(($(now_ms) + wait_s * 1000))
+  while g=$(outer "$1") && [ "$g" != "$2" ] && [ "$(now_ms)" -lt "$deadline" ]; do sleep 0.05; done
+  echo "$g"
+}
+
 start=$(now_ms)
 main=$(find_window Prozentrechnung)
 [ -n "$main" ] || fail "strip window did not appear"
 echo "strip window visible after $(($(now_ms) - start)) ms"
-[ "$(geometry "$main")" = "X=0 Y=0 WIDTH=800 HEIGHT=102 " ] || fail "strip at $(geometry "$main")"
+[ "$(poll_outer "$main" "X=0 Y=0 WIDTH=800 HEIGHT=102 ")" = "X=0 Y=0 WIDTH=800 HEIGHT=102 " ] ||
+  fail "strip at $(outer "$main")"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 strip_width=$WIDTH
+read -r sx sy <<<"$(origin "$main")"
 exercise_geometry="X=0 Y=102 WIDTH=800 HEIGHT=468 "
 
 # The message box that the last key opened: titled like the strip, but another window.
@@ -124,14 +202,30 @@ exercise_now() { one_exercise "$(visible)"; }
 # At start the estimating exercise is shown below the strip.
 est=$(find_window Schaetzen)
 [ -n "$est" ] || fail "estimating window not shown at start"
-[ "$(geometry "$est")" = "$exercise_geometry" ] || fail "estimating window at $(geometry "$est")"
+[ "$(poll_outer "$est" "$exercise_geometry")" = "$exercise_geometry" ] ||
+  fail "estimating window at $(outer "$est")"
+read -r ex ey <<<"$(origin "$est")"
+eval "$(client "$est")"
+eh=$HEIGHT
+
+# F5, then the signal: the program ends like "Beenden".
+if [ -n "${E2E_SIGNAL:-}" ]; then
+  focus_strip
+  key F5
+  [ -n "$(poll pgrep -f "$calc")" ] || fail "F5 started no calculator"
+  kill -s "$E2E_SIGNAL" "$app"
+  expect_clean_end "SIG$E2E_SIGNAL"
+  echo "SIG$E2E_SIGNAL ended the program and its calculator"
+  echo "1 passed, 0 failed"
+  exit 0
+fi
 
 # Find the tabs: click along the tab strip from left to right and note each
 # time another exercise window shows. The same xdotool call that clicks looks
 # at the windows; a click that seems to change nothing is given three times
 # the longest delay a change has shown so far (at least 100 ms).
 step=8
-tab_y=66
+tab_y=$((sy + 66))
 t_search=$(now_ms)
 ids=()
 firsts=()
@@ -141,7 +235,7 @@ ids+=("$current")
 firsts+=($((step / 2)))
 slowest=0
 for ((x = step / 2; x < strip_width; x += step)); do
-  w=$(one_exercise "$(xdotool mousemove "$x" "$tab_y" click 1 search --onlyvisible --name . 2>/dev/null || true)")
+  w=$(one_exercise "$(xdotool mousemove "$((sx + x))" "$tab_y" click 1 search --all --onlyvisible --pid "$app" --name . 2>/dev/null || true)")
   t0=$(now_ms)
   limit=$((slowest * 3 > 100 ? slowest * 3 : 100))
   while [ "$w" = "$current" ] && [ $(($(now_ms) - t0)) -lt "$limit" ]; do
@@ -195,14 +289,11 @@ echo "tabs: ${names[*]}"
 # Selects tab $1 with the mouse and waits until its window, and only it, shows.
 select_tab() {
   local i=$1 w
-  click "${centres[i]}" "$tab_y"
+  click "$((sx + centres[i]))" "$tab_y"
   w=$(poll exercise_now)
   [ "$w" = "${ids[i]}" ] || fail "tab at x=${centres[i]} showed '$w', not ${names[i]} (${ids[i]})"
-  [ "$(geometry "$w")" = "$exercise_geometry" ] || fail "${names[i]} at $(geometry "$w")"
+  [ "$(poll_outer "$w" "$exercise_geometry")" = "$exercise_geometry" ] || fail "${names[i]} at $(outer "$w")"
 }
-# Gives the exercise window the keyboard: a click on the bottom panel, clear
-# of its buttons and of the task text.
-focus_exercise() { click 380 550; }
 
 # Evaluates the current task with F9 and closes the verdict. F9 may still be
 # disabled (the growth exercise animates its task first): press it again
@@ -268,7 +359,7 @@ for ((i = 0; i < count; ++i)); do
     sleep 0.5
     [ -z "$(window_now Prozentrechnung "$main")" ] || fail "second F9 evaluated again"
     key F2
-    click 680 473 # the answer field
+    click $((ex + 680)) $((ey + 371)) # the answer field
     key ctrl+a
     xdotool type --delay 20 "1.000"
     key F9
@@ -291,7 +382,7 @@ while [ "$evaluations" -lt 20 ]; do
 done
 
 # F6 on the strip shows the statistics again.
-click 400 40
+focus_strip
 key F6
 stat=$(find_window Statistik)
 [ -n "$stat" ] || fail "F6 showed no statistics"
@@ -303,7 +394,7 @@ alive F6
 # with more time between the two keys.
 info=
 for attempt in 1 2 3; do
-  click 400 40
+  focus_strip
   key alt+h
   sleep "0.$((attempt * 3))"
   key i
@@ -320,7 +411,7 @@ alive info
 
 # F5 twice on the strip (the second ends the first calculator), then Alt+F4.
 # Without a window manager nothing hands the focus back: click the strip as a pupil would.
-click 400 40
+focus_strip
 key F5
 first=$(poll pgrep -f "$calc")
 [ -n "$first" ] || fail "F5 started no calculator"
@@ -333,22 +424,39 @@ for _ in $(seq $((wait_s * 20))); do
   sleep 0.05
 done
 [ "$(pgrep -f "$calc")" = "$(other_calc)" ] || fail "the second F5 left the first calculator running"
-key alt+F4
-for _ in $(seq $((wait_s * 20))); do
-  kill -0 "$app" 2>/dev/null || break
-  sleep 0.05
-done
-if kill -0 "$app" 2>/dev/null; then
-  import -window root "$out/alt-f4.png"
-  fail "Alt+F4 did not end the program"
+# Under a window manager: the exercise window belongs to the strip, keeps its
+# size when asked to maximise, and follows the strip when that is moved.
+if [ -n "$wm" ]; then
+  ex_id=$(exercise_now)
+  [ "$(xprop -id "$ex_id" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*')" = "$(printf '0x%x' "$main")" ] ||
+    fail "exercise window not transient for the strip: $(xprop -id "$ex_id" WM_TRANSIENT_FOR)"
+  actions=$(xprop -id "$ex_id" _NET_WM_ALLOWED_ACTIONS)
+  # (openbox still offers minimise for a dialog; it minimises it with the strip.)
+  for action in MAXIMIZE_HORZ MAXIMIZE_VERT RESIZE; do
+    [[ $actions != *_NET_WM_ACTION_$action* ]] || fail "$wm allows $action on the exercise window"
+  done
+  before=$(outer "$ex_id")
+  wmctrl -i -r "$ex_id" -b add,maximized_vert,maximized_horz
+  sleep 0.5
+  [ "$(outer "$ex_id")" = "$before" ] || fail "exercise window maximised to $(outer "$ex_id")"
+  [[ $(xprop -id "$ex_id" _NET_WM_STATE) != *MAXIMIZED* ]] || fail "exercise window in maximised state"
+  xdotool windowmove "$main" 100 50
+  for _ in $(seq $((wait_s * 20))); do
+    [[ $(outer "$main") == "X=0 Y=0 "* ]] || break
+    sleep 0.05
+  done
+  eval "$(outer "$main" | tr ' ' '\n')"
+  [ "$X" -gt 0 ] || fail "the strip did not move"
+  moved="X=$X Y=$((Y + 102)) WIDTH=800 HEIGHT=468 "
+  [ "$(poll_outer "$ex_id" "$moved")" = "$moved" ] ||
+    fail "exercise window at $(outer "$ex_id") after moving the strip to $(outer "$main")"
+  shot "800x570+$X+$Y" moved
+  echo "$wm: transient, not maximised, follows the strip"
 fi
-wait "$app" && rc=0 || rc=$?
-app=
-[ "$rc" = 0 ] || fail "exit status $rc"
-for _ in $(seq 40); do
-  pgrep -f "$calc" >/dev/null || break
-  sleep 0.05
-done
-! pgrep -f "$calc" >/dev/null || fail "calculator left running"
+
+# Alt+F4 while the exercise window is active ends the program like "Beenden".
+activate "$(exercise_now)"
+key alt+F4
+expect_clean_end Alt+F4
 echo "$((count + 2)) screenshots in $out, $(($(now_ms) - begin)) ms in all"
 echo "1 passed, 0 failed"

@@ -100,11 +100,15 @@ private slots:
         QCOMPARE(w.TaskValues.size(), size_t(449));
         QVERIFY(
             std::all_of(w.TaskValues.begin(), w.TaskValues.end(), [](int v) { return v == 0; }));
-        QVERIFY(!(w.windowFlags() & Qt::WindowCloseButtonHint));
-        // The bottom panel stays at the bottom when the window is resized.
+        QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        // The bottom panel stays at the bottom when the window gets another size.
         w.show();
-        w.resize(800, 468);
-        QCOMPARE(w.Panel6->geometry(), QRect(0, 429, 800, 39));
+        SetOuterGeometry(&w, QRect(0, 0, 800, 468));
+        QCOMPARE(w.frameGeometry().size(), QSize(800, 468));
+        QCOMPARE(w.minimumSize(), w.size());
+        QCOMPARE(w.maximumSize(), w.size());
+        QCOMPARE(w.Panel6->geometry(), QRect(0, w.height() - 39, w.width(), 39));
     }
 
     void hintCycle_data()
