@@ -154,6 +154,15 @@ expect_clean_end() {
   ! pgrep -f "$calc" >/dev/null || fail "calculator left running after $1"
 }
 
+# Under a window manager: window $1 ($2) belongs to the strip, and xfwm4 offers
+# no minimise for it (openbox offers minimise for every window).
+check_frame() {
+  [ -n "$wm" ] || return 0
+  [ "$(xprop -id "$1" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*')" = "$(printf '0x%x' "$main")" ] ||
+    fail "$2 not transient for the strip: $(xprop -id "$1" WM_TRANSIENT_FOR)"
+  [ "$wm" != xfwm4 ] || [[ $(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS) != *MINIMIZE* ]] ||
+    fail "$2 can be minimised"
+}
 # Closes window $1 with Return and waits until it is gone.
 close_with_return() {
   activate "$1"
@@ -183,6 +192,11 @@ echo "strip window visible after $(($(now_ms) - start)) ms"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 strip_width=$WIDTH
 read -r sx sy <<<"$(origin "$main")"
+# WM_CLASS names the desktop file, so a dock finds the program's entry.
+desktop_file=$(dirname "$0")/../dist/de.prozentrechnung.Prozentrechnung.desktop
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
+[ -n "$wm_class" ] || fail "no StartupWMClass in $desktop_file"
+[[ $(xprop -id "$main" WM_CLASS) == *", \"$wm_class\""* ]] || fail "$(xprop -id "$main" WM_CLASS)"
 exercise_geometry="X=0 Y=102 WIDTH=800 HEIGHT=468 "
 
 # The message box that the last key opened: titled like the strip, but another window.
@@ -326,6 +340,7 @@ evaluate() {
     echo "statistics shown after $evaluations evaluations"
     sleep 0.3
     shot "$stat" statistik
+    check_frame "$stat" statistics
     close_with_return "$stat" statistics
     alive statistics
   fi
@@ -340,6 +355,7 @@ for ((i = 0; i < count; ++i)); do
   key F1
   box=$(find_box)
   [ -n "$box" ] || fail "F1 showed no hint in ${names[i]}"
+  check_frame "$box" "hint in ${names[i]}"
   close_with_return "$box" "hint in ${names[i]}"
   alive "F1 in ${names[i]}"
   focus_exercise
@@ -406,6 +422,7 @@ done
 echo "info window opened from the menu at attempt $attempt"
 sleep 0.3
 shot "$info" info
+check_frame "$info" info
 close_with_return "$info" info
 alive info
 
@@ -428,8 +445,7 @@ done
 # size when asked to maximise, and follows the strip when that is moved.
 if [ -n "$wm" ]; then
   ex_id=$(exercise_now)
-  [ "$(xprop -id "$ex_id" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*')" = "$(printf '0x%x' "$main")" ] ||
-    fail "exercise window not transient for the strip: $(xprop -id "$ex_id" WM_TRANSIENT_FOR)"
+  check_frame "$ex_id" "exercise window"
   actions=$(xprop -id "$ex_id" _NET_WM_ALLOWED_ACTIONS)
   # (openbox still offers minimise for a dialog; it minimises it with the strip.)
   for action in MAXIMIZE_HORZ MAXIMIZE_VERT RESIZE; do
