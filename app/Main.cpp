@@ -33,6 +33,9 @@ namespace {
 
 constexpr int OuterWidth = 800;
 constexpr int OuterHeight = 102;
+// The exercise layouts allow for a frame 8 px wider and 23 px higher than the
+// window's inside; a thicker one must not cut off their bottom panel.
+constexpr QSize ExerciseLeastClient(792, 445);
 
 const char* const TabTexts[11] = {"Schätzen",   "Rabatt",  "Diagramm",     "Flächen",
                                   "Steigung",   "Würfeln", "Zinsrechnung", "Wachstum",
@@ -269,7 +272,7 @@ void TForm2::SelectNextTab(int step)
 void TForm2::placeExercise()
 {
     if (CurrentExercise)
-        SetOuterGeometry(CurrentExercise, ExerciseBounds(frameGeometry()));
+        SetOuterGeometry(CurrentExercise, ExerciseBounds(frameGeometry()), ExerciseLeastClient);
 }
 
 void TForm2::Beenden1Click()

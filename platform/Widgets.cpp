@@ -422,17 +422,20 @@ public:
         window->installEventFilter(this);
     }
 
-    void apply(const QRect& outer)
+    void apply(const QRect& outer, const QSize& leastClient)
     {
+        m_least = leastClient;
         m_outer = outer;
         m_margins = m_window->frameGeometry().size() - m_window->size();
         m_applying = true;
         m_window->move(outer.topLeft());
-        // A window of fixed size keeps it fixed, at the new size.
+        // A frame thicker than the layout allows for makes the window larger
+        // than asked, not its inside smaller. A window of fixed size stays fixed.
+        const QSize client = (outer.size() - m_margins).expandedTo(m_least);
         if (m_window->minimumSize() == m_window->maximumSize())
-            m_window->setFixedSize(outer.size() - m_margins);
+            m_window->setFixedSize(client);
         else
-            m_window->resize(outer.size() - m_margins);
+            m_window->resize(client);
         m_applying = false;
     }
 
@@ -444,7 +447,7 @@ protected:
              event->type() == QEvent::Resize)) {
             const QSize margins = m_window->frameGeometry().size() - m_window->size();
             if (margins != m_margins)
-                apply(QRect(m_window->pos(), m_outer.size()));
+                apply(QRect(m_window->pos(), m_outer.size()), m_least);
             else
                 m_outer = m_window->frameGeometry();
         }
@@ -453,6 +456,7 @@ protected:
 
 private:
     QWidget* m_window;
+    QSize m_least;
     QRect m_outer;
     QSize m_margins;
     bool m_applying = false;
@@ -506,11 +510,11 @@ void CenterOnScreen(QWidget* window)
     }
 }
 
-void SetOuterGeometry(QWidget* window, const QRect& outer)
+void SetOuterGeometry(QWidget* window, const QRect& outer, const QSize& leastClient)
 {
     auto* keeper = window->findChild<OuterGeometryKeeper*>(QStringLiteral("OuterGeometryKeeper"),
                                                            Qt::FindDirectChildrenOnly);
     if (!keeper)
         keeper = new OuterGeometryKeeper(window);
-    keeper->apply(outer);
+    keeper->apply(outer, leastClient);
 }

@@ -197,5 +197,5 @@ void SetPickList(QComboBox* box, int itemHeight = 0);
 void CenterOnScreen(QWidget* window);
 
 // Sets a top-level window's outer (frame) geometry, and keeps it when the
-// frame around the window changes later.
-void SetOuterGeometry(QWidget* window, const QRect& outer);
+// frame around the window changes later; the inside stays at least leastClient.
+void SetOuterGeometry(QWidget* window, const QRect& outer, const QSize& leastClient = QSize());
