@@ -24,10 +24,7 @@ fail() {
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 begin=$(now_ms)
 
-# Xvfb picks a free display itself and writes its number to the pipe.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+xvfb=
 app=
 fakebin=$(mktemp -d)
 cleanup() {
@@ -37,8 +34,29 @@ cleanup() {
   rm -rf "$fakebin"
 }
 trap cleanup EXIT
-read -r -t 10 -u "$fd" number || fail "Xvfb did not start"
-export DISPLAY=:$number
+# Xvfb picks a free display itself and writes its number to the pipe; it must
+# also answer there (a display just given up by another run can fail), else
+# it is started again.
+start_xvfb() {
+  local fd number
+  exec {fd}<> <(:)
+  Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >>"$out/xvfb.log" 2>&1 &
+  xvfb=$!
+  read -r -t 10 -u "$fd" number || return 1
+  export DISPLAY=:$number
+  for _ in $(seq 200); do
+    xdpyinfo >/dev/null 2>&1 && return 0
+    kill -0 "$xvfb" 2>/dev/null || return 1
+    sleep 0.05
+  done
+  return 1
+}
+for attempt in 1 2 3; do
+  start_xvfb && break
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+  [ "$attempt" -lt 3 ] || fail "Xvfb did not start: $(tail -n 3 "$out/xvfb.log")"
+done
 
 wm=${E2E_WM:-}
 case "$wm" in
@@ -189,7 +207,7 @@ main=$(find_window Prozentrechnung)
 echo "strip window visible after $(($(now_ms) - start)) ms"
 [ "$(poll_outer "$main" "X=0 Y=0 WIDTH=800 HEIGHT=102 ")" = "X=0 Y=0 WIDTH=800 HEIGHT=102 " ] ||
   fail "strip at $(outer "$main")"
-eval "$(xdotool getwindowgeometry --shell "$main")"
+eval "$(client "$main")"
 strip_width=$WIDTH
 read -r sx sy <<<"$(origin "$main")"
 # WM_CLASS names the desktop file, so a dock finds the program's entry.
