@@ -109,6 +109,9 @@ private slots:
         QCOMPARE(w.minimumSize(), w.size());
         QCOMPARE(w.maximumSize(), w.size());
         QCOMPARE(w.Panel6->geometry(), QRect(0, w.height() - 39, w.width(), 39));
+        // A frame that leaves less than the layout needs makes the window larger.
+        SetOuterGeometry(&w, QRect(0, 0, 700, 400), QSize(792, 445));
+        QCOMPARE(w.size(), QSize(792, 445));
     }
 
     void hintCycle_data()

@@ -95,17 +95,6 @@ private slots:
         QTRY_COMPARE(focusName(), first);
     }
 
-    void clickPlacesTheCaret()
-    {
-        showTab(1);
-        QLineEdit* edit = fmRabatt->Edit1;
-        edit->setText(QStringLiteral("120"));
-        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
-        QVERIFY(!edit->hasSelectedText());
-        QTest::keyClicks(edit, QStringLiteral("5"));
-        QCOMPARE(edit->text(), QStringLiteral("1205"));
-    }
-
     void tabKeysSwitchExercises_data()
     {
         QTest::addColumn<bool>("fromStrip");
