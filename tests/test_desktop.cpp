@@ -8,54 +8,24 @@
 class TestDesktop : public QObject {
     Q_OBJECT
 private slots:
-    void choosePlatform_data()
-    {
-        QTest::addColumn<QString>("qpa");
-        QTest::addColumn<QString>("display");
-        QTest::addColumn<QString>("wayland");
-        QTest::addColumn<QString>("session");
-        QTest::addColumn<bool>("argument");
-        QTest::addColumn<QString>("chosen");
-        QTest::addRow("x11 session") << ""
-                                     << ":0"
-                                     << ""
-                                     << "x11" << false << "";
-        QTest::addRow("wayland display") << ""
-                                         << ":0"
-                                         << "wayland-0"
-                                         << "" << false << "xcb";
-        QTest::addRow("wayland session") << ""
-                                         << ":1"
-                                         << ""
-                                         << "wayland" << false << "xcb";
-        QTest::addRow("wayland without X") << ""
-                                           << ""
-                                           << "wayland-0"
-                                           << "wayland" << false << "";
-        QTest::addRow("chosen by variable") << "wayland"
-                                            << ":0"
-                                            << "wayland-0"
-                                            << "wayland" << false << "";
-        QTest::addRow("chosen by argument") << ""
-                                            << ":0"
-                                            << "wayland-0"
-                                            << "wayland" << true << "";
-        QTest::addRow("nothing") << ""
-                                 << ""
-                                 << ""
-                                 << "" << false << "";
-    }
     void choosePlatform()
     {
-        QFETCH(QString, qpa);
-        QFETCH(QString, display);
-        QFETCH(QString, wayland);
-        QFETCH(QString, session);
-        QFETCH(bool, argument);
-        QFETCH(QString, chosen);
-        const PlatformEnvironment e{qpa.toStdString(), display.toStdString(), wayland.toStdString(),
-                                    session.toStdString(), argument};
-        QCOMPARE(QString::fromStdString(ChoosePlatform(e)), chosen);
+        // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY, XDG_SESSION_TYPE, -platform: chosen.
+        const struct {
+            PlatformEnvironment environment;
+            const char* chosen;
+        } rows[] = {
+            {{"", ":0", "", "x11", false}, ""},
+            {{"", ":0", "wayland-0", "", false}, "xcb"},
+            {{"", ":1", "", "wayland", false}, "xcb"},
+            {{"", "", "wayland-0", "wayland", false}, ""},
+            {{"wayland", ":0", "wayland-0", "wayland", false}, ""},
+            {{"", ":0", "wayland-0", "wayland", true}, ""},
+            {{"", "", "", "", false}, ""},
+        };
+        for (const auto& row : rows)
+            QVERIFY2(ChoosePlatform(row.environment) == row.chosen,
+                     qPrintable(QStringLiteral("row %1").arg(&row - rows)));
     }
 
     void platformArgument_data()
