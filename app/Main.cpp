@@ -304,8 +304,7 @@ void TForm2::Info2Click()
 
 void TForm2::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
-    // The described handler would hand keys on to no window at all before the
-    // first exercise is shown; without one there is nothing to do.
+    // Before the first exercise is shown there is no window to hand keys on to.
     if (CurrentExercise)
         CurrentExercise->FormKeyDown(key, shift);
 }

@@ -17,9 +17,8 @@ class QComboBox;
 class QLineEdit;
 class QSvgRenderer;
 
-// Child alignment as the window layouts describe it: aligned children take the
-// whole width (top, bottom) or height (left, right) of what is left; the
-// others keep their fixed geometry.
+// Child alignment: aligned children take the whole width (top, bottom) or
+// height (left, right) of what is left; the others keep their fixed geometry.
 enum class TAlign { Top, Bottom, Left, Right, Client };
 
 class TAlignLayout : public QLayout {
@@ -44,7 +43,7 @@ private:
     std::vector<Entry> m_items;
 };
 
-// Creates a child widget with the described object name and geometry.
+// Creates a child widget with its object name and geometry.
 template <class W, class... Args>
 W* MakeChild(QWidget* parent, const char* name, int left, int top, int width, int height,
              Args&&... args)

@@ -26,7 +26,8 @@ int main(int argc, char** argv)
             p.setRenderHint(QPainter::Antialiasing);
             svg.render(&p);
         }
-        if (!image.save(QStringLiteral("%1/icon-%2.png").arg(QString::fromLocal8Bit(argv[2])).arg(size)))
+        if (!image.save(
+                QStringLiteral("%1/icon-%2.png").arg(QString::fromLocal8Bit(argv[2])).arg(size)))
             return 1;
     }
     return 0;
