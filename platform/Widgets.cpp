@@ -29,10 +29,10 @@ TAlignLayout::~TAlignLayout()
         delete e.item;
 }
 
-void TAlignLayout::addAligned(QWidget* w, TAlign align)
+void TAlignLayout::addAligned(QWidget* w, TAlign side)
 {
     addChildWidget(w);
-    m_items.push_back({new QWidgetItem(w), align});
+    m_items.push_back({new QWidgetItem(w), side});
     invalidate();
 }
 

@@ -26,7 +26,7 @@ public:
     explicit TAlignLayout(QWidget* parent);
     ~TAlignLayout() override;
 
-    void addAligned(QWidget* w, TAlign align);
+    void addAligned(QWidget* w, TAlign side);
 
     void addItem(QLayoutItem* item) override;
     QSize sizeHint() const override;
