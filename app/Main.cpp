@@ -1,18 +1,8 @@
 #include "app/Main.h"
 
+#include "app/Exercises.h"
 #include "app/Info.h"
 #include "app/Statistic.h"
-#include "exercises/Boerse.h"
-#include "exercises/Diagramm.h"
-#include "exercises/Flaechen.h"
-#include "exercises/Geldanlage.h"
-#include "exercises/Pauken.h"
-#include "exercises/Rabatt.h"
-#include "exercises/Schaetzen.h"
-#include "exercises/Steigung.h"
-#include "exercises/Wachstum.h"
-#include "exercises/Wuerfeln.h"
-#include "exercises/Zins.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
@@ -33,15 +23,12 @@ namespace {
 
 constexpr int OuterWidth = 800;
 constexpr int OuterHeight = 102;
+constexpr int SeriesLength = 20;
 // The exercise layouts allow for a frame 8 px wider and 23 px higher than the
 // window's inside; a thicker one must not cut off their bottom panel.
 constexpr QSize ExerciseLeastClient(792, 445);
 
-const char* const TabTexts[11] = {"Schätzen",   "Rabatt",  "Diagramm",     "Flächen",
-                                  "Steigung",   "Würfeln", "Zinsrechnung", "Wachstum",
-                                  "Geldanlage", "Pauken",  "Börse"};
-
-// Tabs with little padding around their text, so that all eleven fit in one
+// Tabs with little padding around their text, so that all of them fit in one
 // row of the strip.
 class TCompactTabStyle : public QProxyStyle {
 public:
@@ -68,32 +55,8 @@ public:
 
 TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
 {
-    switch (tabIndex) {
-    case 0:
-        return fmSchaetzen;
-    case 1:
-        return fmRabatt;
-    case 2:
-        return fmDiagramm;
-    case 3:
-        return fmFlaechen;
-    case 4:
-        return fmSteigung;
-    case 5:
-        return fmWuerfeln;
-    case 6:
-        return fmZins;
-    case 7:
-        return fmWachstum;
-    case 8:
-        return fmGeldanlage;
-    case 9:
-        return fmPauken;
-    case 10:
-        return fmBoerse;
-    default:
-        return nullptr;
-    }
+    const TExercise* exercise = ExerciseAtTab(tabIndex);
+    return exercise ? exercise->window() : nullptr;
 }
 
 QRect TForm2::ExerciseBounds(const QRect& mainOuter)
@@ -170,7 +133,7 @@ TForm2::TForm2(QWidget* parent)
         const bool count = bar == &pbCount;
         *bar = MakeChild<QProgressBar>(Panel1, count ? "pbCount" : "pbSuccess", 636, count ? 4 : 20,
                                        150, 9);
-        (*bar)->setRange(0, 20);
+        (*bar)->setRange(0, SeriesLength);
         (*bar)->setValue(0);
         (*bar)->setTextVisible(false);
         // A step narrower than the style's chunk would otherwise not be repainted.
@@ -186,8 +149,8 @@ TForm2::TForm2(QWidget* parent)
     TabControl1->setDrawBase(true);
     TabControl1->setExpanding(false);
     TabControl1->setUsesScrollButtons(false);
-    for (int i = 0; i < 11; ++i) {
-        TabControl1->addTab(QString::fromUtf8(TabTexts[i]));
+    for (int i = 0; i < Exercises().size(); ++i) {
+        TabControl1->addTab(ExerciseTabText(i));
         TabControl1->setTabTextColor(i, ToQColor(clr::Navy));
     }
     align->addAligned(TabControl1, TAlign::Top);
@@ -225,7 +188,16 @@ void TForm2::FormCreate()
         const QSignalBlocker block(TabControl1);
         TabControl1->setCurrentIndex(0);
     }
-    Shared = new TShared(pbCount, pbSuccess, TabControl1);
+    Shared = new TShared(SeriesLength);
+    for (int i = 0; i < Exercises().size(); ++i)
+        Shared->Names << ExerciseTabText(i);
+    Shared->SelectedExercise = [this] {
+        return TabControl1->currentIndex();
+    };
+    Shared->ShowCounts = [this](int attempts, int successes) {
+        pbCount->setValue(attempts);
+        pbSuccess->setValue(successes);
+    };
     Shared->ShowStatistics = [] {
         if (fmStatistic)
             fmStatistic->exec();
@@ -245,10 +217,8 @@ void TForm2::TabControl1Change()
         CurrentExercise->hide();
     const int index = TabControl1->currentIndex();
     // An index without an exercise window keeps the exercise that was shown.
-    if (index >= 0 && index <= 10) {
-        if (TfmVorlage* w = ExerciseWindow(index))
-            CurrentExercise = w;
-    }
+    if (TfmVorlage* w = ExerciseWindow(index))
+        CurrentExercise = w;
     if (!CurrentExercise)
         return;
     placeExercise();

@@ -1,6 +1,5 @@
 #include "exercises/Boerse.h"
 
-#include "framework/share2.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 #include "xshape/XShape.h"
@@ -161,16 +160,13 @@ boerse::Task TfmBoerse::task() const
     return t;
 }
 
-void TfmBoerse::NewTask()
+void TfmBoerse::setTask(const boerse::Task& t)
 {
-    const boerse::Task t = boerse::MakeTask(Random());
     for (size_t i = 0; i < 3; ++i) {
         TaskValues[i] = t.index[i];
         TaskValues[3 + i] = t.start[i];
         TaskValues[6 + i] = t.change(static_cast<int>(i));
     }
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
-        box->setCurrentIndex(-1);
     const std::array<QLabel*, 3> labels{Label1, Label2, Label3};
     for (size_t i = 0; i < 3; ++i) {
         QPalette p = labels[i]->palette();
@@ -178,6 +174,13 @@ void TfmBoerse::NewTask()
         labels[i]->setPalette(p);
     }
     PaintBox1->update();
+}
+
+void TfmBoerse::NewTask()
+{
+    setTask(boerse::MakeTask(Random()));
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        box->setCurrentIndex(-1);
     sbCheckIt->setEnabled(true);
 }
 
@@ -211,10 +214,5 @@ void TfmBoerse::CheckAnswer()
     const boerse::Task t = task();
     const bool right = boerse::IsRight(
         t, {ComboBox1->currentIndex(), ComboBox2->currentIndex(), ComboBox3->currentIndex()});
-    if (right)
-        ShowMessage(Shared->PickPraise());
-    else
-        ShowMessage(boerse::CorrectionText(t));
-    Shared->RecordResult(right);
-    TfmVorlage::CheckAnswer();
+    Conclude(right, boerse::CorrectionText(t));
 }

@@ -53,6 +53,8 @@ public:
     void PaintBox1Paint(TCanvas& canvas);
 
     boerse::Task task() const;
+    // Keeps the task and shows the shares' colours.
+    void setTask(const boerse::Task& task);
 
     TXShape* XShape1;
     TPaintBox* PaintBox1;

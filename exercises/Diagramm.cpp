@@ -1,6 +1,5 @@
 #include "exercises/Diagramm.h"
 
-#include "framework/share2.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -178,9 +177,8 @@ diagramm::Task TfmDiagramm::task() const
     return {{TaskValues[0], TaskValues[1], TaskValues[2]}, TaskValues[3]};
 }
 
-void TfmDiagramm::NewTask()
+void TfmDiagramm::setTask(const diagramm::Task& t)
 {
-    const diagramm::Task t = diagramm::MakeTask(Random());
     TaskValues[0] = t.shares[0];
     TaskValues[1] = t.shares[1];
     TaskValues[2] = t.shares[2];
@@ -193,6 +191,11 @@ void TfmDiagramm::NewTask()
     // A label shows CR LF as one line break.
     Label1->setText(diagramm::TaskText(t.inheritance).remove(QLatin1Char('\r')));
     Label1->adjustSize();
+}
+
+void TfmDiagramm::NewTask()
+{
+    setTask(diagramm::MakeTask(Random()));
     Edit1->setText(QStringLiteral("0"));
     Edit2->setText(QStringLiteral("0"));
     Edit3->setText(QStringLiteral("0"));
@@ -208,10 +211,5 @@ void TfmDiagramm::CheckAnswer()
     // error ends the evaluation before anything is counted.
     for (int i = 0; i < 3 && right; ++i)
         right = StrToInt(edits[i]->text()) == diagramm::Amount(t, i);
-    if (right)
-        ShowMessage(Shared->PickPraise());
-    else
-        ShowMessage(diagramm::CorrectionText(t));
-    Shared->RecordResult(right);
-    TfmVorlage::CheckAnswer();
+    Conclude(right, diagramm::CorrectionText(t));
 }

@@ -39,6 +39,8 @@ public:
     void CheckAnswer() override;
 
     diagramm::Task task() const;
+    // Keeps the task and shows its bars and text.
+    void setTask(const diagramm::Task& task);
 
     TDiagram* Diagram1;
     QLabel* Label1;

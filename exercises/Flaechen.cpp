@@ -1,6 +1,5 @@
 #include "exercises/Flaechen.h"
 
-#include "framework/share2.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 
@@ -124,7 +123,7 @@ flaechen::Task TfmFlaechen::task() const
     return {Shape1->geometry(), Shape2->geometry()};
 }
 
-void TfmFlaechen::ShowTask(const flaechen::Task& task)
+void TfmFlaechen::setTask(const flaechen::Task& task)
 {
     Shape1->setGeometry(task.blue);
     Shape2->setGeometry(task.red);
@@ -140,7 +139,7 @@ void TfmFlaechen::ShowTask(const flaechen::Task& task)
 
 void TfmFlaechen::NewTask()
 {
-    ShowTask(flaechen::MakeTask(Random(), Shape1->pos()));
+    setTask(flaechen::MakeTask(Random(), Shape1->pos()));
     ComboBox1->setCurrentIndex(-1);
     sbCheckIt->setEnabled(true);
 }
@@ -148,11 +147,6 @@ void TfmFlaechen::NewTask()
 void TfmFlaechen::CheckAnswer()
 {
     const flaechen::Task t = task();
-    const bool right = flaechen::IsRight(t, ComboBox1->currentIndex());
-    if (right)
-        ShowMessage(Shared->PickPraise());
-    else
-        ShowMessage(flaechen::CorrectionText(flaechen::ExpectedPercent(t)));
-    Shared->RecordResult(right);
-    TfmVorlage::CheckAnswer();
+    Conclude(flaechen::IsRight(t, ComboBox1->currentIndex()),
+             flaechen::CorrectionText(flaechen::ExpectedPercent(t)));
 }

@@ -54,7 +54,7 @@ public:
 
     // The task lives in the geometry of the two shapes.
     flaechen::Task task() const;
-    void ShowTask(const flaechen::Task& task);
+    void setTask(const flaechen::Task& task);
 
     TShape* Shape1;
     QLabel* Label1;

@@ -1,6 +1,5 @@
 #include "exercises/Geldanlage.h"
 
-#include "framework/share2.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -79,6 +78,9 @@ TfmGeldanlage::TfmGeldanlage(QWidget* parent)
 {
     setObjectName(QStringLiteral("fmGeldanlage"));
     setWindowTitle(QStringLiteral("Geldanlage"));
+    // A verdict leaves the task open: the pupil may correct the fields and have
+    // them evaluated again, each time as one more attempt.
+    setClosesTaskOnVerdict(false);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(0xC08080));
     setPalette(pal);
@@ -132,14 +134,18 @@ geldanlage::Task TfmGeldanlage::task() const
     return {TaskValues[0], TaskValues[1], TaskValues[2]};
 }
 
-void TfmGeldanlage::NewTask()
+void TfmGeldanlage::setTask(const geldanlage::Task& t)
 {
-    const geldanlage::Task t = geldanlage::MakeTask(Random());
     TaskValues[0] = t.capital;
     TaskValues[1] = t.rate;
     TaskValues[2] = t.term;
     // A label breaks lines at LF alone; the CR would show as a stray glyph.
     StaticText1->setText(geldanlage::TaskText(t).remove(QLatin1Char('\r')));
+}
+
+void TfmGeldanlage::NewTask()
+{
+    setTask(geldanlage::MakeTask(Random()));
     sbCheckIt->setEnabled(true);
 }
 
@@ -151,11 +157,5 @@ void TfmGeldanlage::CheckAnswer()
     const geldanlage::Expected expected{geldanlage::AmountText(TaskValues[3]),
                                         geldanlage::AmountText(TaskValues[4])};
     const bool right = geldanlage::IsRight(expected, Edit1->text(), Edit2->text());
-    if (right)
-        ShowMessage(Shared->PickPraise());
-    else
-        ShowMessage(geldanlage::CorrectionText(expected));
-    Shared->RecordResult(right);
-    // The task stays open: the pupil may correct the fields and evaluate it
-    // again, each time as one more attempt.
+    Conclude(right, geldanlage::CorrectionText(expected));
 }

@@ -53,6 +53,8 @@ public:
     void CheckAnswer() override;
 
     geldanlage::Task task() const;
+    // Keeps the task and shows its text.
+    void setTask(const geldanlage::Task& task);
 
     TImage* Image1;
     TStaticText* StaticText1;

@@ -1,6 +1,5 @@
 #include "exercises/Pauken.h"
 
-#include "framework/share2.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 
@@ -130,6 +129,7 @@ TfmPauken::TfmPauken(QWidget* parent)
 {
     setObjectName(QStringLiteral("fmPauken"));
     setWindowTitle(QStringLiteral("Pauken"));
+    setInvalidEntry(TInvalidEntry::ResetUncounted);
 
     Image1 = MakeChild<TImage>(this, "Image1", 240, 112, 41, 41);
     Image1->setImage(FaceIcon());
@@ -210,6 +210,12 @@ void TfmPauken::setBackground(TColor color)
     setPalette(pal);
 }
 
+void TfmPauken::ResetEntry()
+{
+    Edit1->setText(QStringLiteral("0"));
+    Edit1->selectAll(); // the next entry replaces it
+}
+
 void TfmPauken::NewTask()
 {
     setBackground(pauken::MakeBackground(Random()));
@@ -223,19 +229,10 @@ void TfmPauken::CheckAnswer()
 {
     const pauken::Task t = task();
     const std::optional<Extended> answer = pauken::ReadAnswer(Edit1->text());
-    if (!answer) {
-        ShowMessage(pauken::NotANumberText());
-        Edit1->setText(QStringLiteral("0"));
-        Edit1->selectAll(); // the next entry replaces it
-        return;
-    }
-    const bool right = pauken::IsRight(t, *answer);
-    if (right)
-        ShowMessage(Shared->PickPraise());
+    if (!answer)
+        Conclude({TOutcome::Invalid, pauken::NotANumberText()});
     else
-        ShowMessage(pauken::CorrectionText(t.expected));
-    Shared->RecordResult(right);
-    TfmVorlage::CheckAnswer();
+        Conclude(pauken::IsRight(t, *answer), pauken::CorrectionText(t.expected));
 }
 
 void TfmPauken::Memo1Enter()

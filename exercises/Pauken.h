@@ -70,6 +70,7 @@ public:
     QLineEdit* Edit1;
 
 protected:
+    void ResetEntry() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

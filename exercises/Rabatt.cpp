@@ -1,6 +1,5 @@
 #include "exercises/Rabatt.h"
 
-#include "framework/share2.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -102,14 +101,18 @@ rabatt::Task TfmRabatt::task() const
     return {TaskValues[0], TaskValues[1], TaskValues[2]};
 }
 
-void TfmRabatt::NewTask()
+void TfmRabatt::setTask(const rabatt::Task& t)
 {
-    const rabatt::Task t = rabatt::MakeTask(Random());
     TaskValues[0] = t.price;
     TaskValues[1] = t.discount1;
     TaskValues[2] = t.discount2;
     // The task text breaks its lines with LF CR; a label shows each pair as one break.
     StaticText1->setText(rabatt::TaskText(t).remove(QLatin1Char('\r')));
+}
+
+void TfmRabatt::NewTask()
+{
+    setTask(rabatt::MakeTask(Random()));
     Edit1->setText(QStringLiteral("0"));
     sbCheckIt->setEnabled(true);
 }
@@ -117,13 +120,6 @@ void TfmRabatt::NewTask()
 void TfmRabatt::CheckAnswer()
 {
     const rabatt::Task t = task();
-    const int32_t expected = rabatt::ExpectedPrice(t);
     const int32_t answer = StrToInt(Edit1->text());
-    const bool right = rabatt::IsRight(t, answer);
-    if (right)
-        ShowMessage(Shared->PickPraise());
-    else
-        ShowMessage(rabatt::CorrectionText(expected));
-    Shared->RecordResult(right);
-    TfmVorlage::CheckAnswer();
+    Conclude(rabatt::IsRight(t, answer), rabatt::CorrectionText(rabatt::ExpectedPrice(t)));
 }

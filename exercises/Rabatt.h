@@ -37,6 +37,8 @@ public:
     void CheckAnswer() override;
 
     rabatt::Task task() const;
+    // Keeps the task and shows its text.
+    void setTask(const rabatt::Task& task);
 
     TImage* Image1;
     TStaticText* StaticText1;

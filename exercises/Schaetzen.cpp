@@ -1,6 +1,5 @@
 #include "exercises/Schaetzen.h"
 
-#include "framework/share2.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -146,14 +145,18 @@ schaetzen::Task TfmSchaetzen::task() const
     return {TaskValues[0], TaskValues[1], TaskValues[2]};
 }
 
-void TfmSchaetzen::NewTask()
+void TfmSchaetzen::setTask(const schaetzen::Task& t)
 {
-    const schaetzen::Task t = schaetzen::MakeTask(Random());
     for (size_t i = 0; i < t.size(); ++i)
         TaskValues[i] = t[i];
+    PaintBox1->update();
+}
+
+void TfmSchaetzen::NewTask()
+{
+    setTask(schaetzen::MakeTask(Random()));
     for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
         box->setCurrentIndex(-1);
-    PaintBox1->update();
     sbCheckIt->setEnabled(true);
 }
 
@@ -167,12 +170,7 @@ void TfmSchaetzen::CheckAnswer()
     const schaetzen::Task t = task();
     const bool right = schaetzen::IsRight(
         t, {ComboBox1->currentIndex(), ComboBox2->currentIndex(), ComboBox3->currentIndex()});
-    if (right)
-        ShowMessage(Shared->PickPraise());
-    else
-        ShowMessage(schaetzen::CorrectionText(t));
-    Shared->RecordResult(right);
-    TfmVorlage::CheckAnswer();
+    Conclude(right, schaetzen::CorrectionText(t));
 }
 
 void TfmSchaetzen::resizeEvent(QResizeEvent* event)

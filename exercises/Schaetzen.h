@@ -42,6 +42,8 @@ public:
     void PaintBox1Paint(TCanvas& canvas);
 
     schaetzen::Task task() const;
+    // Keeps the task and redraws the circles.
+    void setTask(const schaetzen::Task& task);
 
     TImage* Image1;
     TPaintBox* PaintBox1;

@@ -1,6 +1,5 @@
 #include "exercises/Steigung.h"
 
-#include "framework/share2.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
@@ -147,16 +146,20 @@ steigung::Task TfmSteigung::task() const
     return {TaskValues[0], TaskValues[1], TaskValues[2]};
 }
 
-void TfmSteigung::NewTask()
+void TfmSteigung::setTask(const steigung::Task& t)
 {
-    const steigung::Task t = steigung::MakeTask(Random());
     TaskValues[0] = t.a;
     TaskValues[1] = t.b;
     TaskValues[2] = t.c;
+    PaintBox2->update();
+}
+
+void TfmSteigung::NewTask()
+{
+    setTask(steigung::MakeTask(Random()));
     ComboBox1->setCurrentIndex(-1);
     ComboBox2->setCurrentIndex(-1);
     ComboBox3->setCurrentIndex(-1);
-    PaintBox2->update();
     sbCheckIt->setEnabled(true);
 }
 
@@ -170,10 +173,5 @@ void TfmSteigung::CheckAnswer()
     const steigung::Task t = task();
     const bool right = steigung::IsRight(
         t, {ComboBox1->currentIndex(), ComboBox2->currentIndex(), ComboBox3->currentIndex()});
-    if (right)
-        ShowMessage(Shared->PickPraise());
-    else
-        ShowMessage(steigung::CorrectionText(t));
-    Shared->RecordResult(right);
-    TfmVorlage::CheckAnswer();
+    Conclude(right, steigung::CorrectionText(t));
 }

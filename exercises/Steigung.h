@@ -53,6 +53,8 @@ public:
     void PaintBox2Paint(TCanvas& canvas);
 
     steigung::Task task() const;
+    // Keeps the task and redraws the slopes.
+    void setTask(const steigung::Task& task);
 
     TImage* Image1;
     TPaintBox* PaintBox2;

@@ -1,6 +1,5 @@
 #include "exercises/Wachstum.h"
 
-#include "framework/share2.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -151,11 +150,15 @@ void TfmWachstum::NewTask()
     for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
         box->setCurrentIndex(-1);
     AnimStep = 0;
-    const wachstum::Steps s = wachstum::MakeTask(Random());
+    setSteps(wachstum::MakeTask(Random()));
+    Timer1->start();
+}
+
+void TfmWachstum::setSteps(const wachstum::Steps& s)
+{
     TaskValues[1] = s[0];
     TaskValues[2] = s[1];
     TaskValues[3] = s[2];
-    Timer1->start();
 }
 
 void TfmWachstum::Timer1Timer()
@@ -182,10 +185,5 @@ void TfmWachstum::CheckAnswer()
     const wachstum::Steps s = steps();
     const bool right = ComboBox1->currentIndex() == s[0] && ComboBox2->currentIndex() == s[1] &&
                        ComboBox3->currentIndex() == s[2];
-    if (right)
-        ShowMessage(Shared->PickPraise());
-    else
-        ShowMessage(wachstum::CorrectionText(s));
-    Shared->RecordResult(right);
-    TfmVorlage::CheckAnswer();
+    Conclude(right, wachstum::CorrectionText(s));
 }

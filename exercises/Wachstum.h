@@ -41,6 +41,8 @@ public:
     void Timer1Timer();
 
     wachstum::Steps steps() const;
+    // Keeps the task; the next animation grows the plants by it.
+    void setSteps(const wachstum::Steps& steps);
 
     TDiagram* Diagram1;
     TImage* Image1;

@@ -1,6 +1,5 @@
 #include "exercises/Wuerfeln.h"
 
-#include "framework/share2.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/ImageList.h"
@@ -112,12 +111,16 @@ wuerfeln::Task TfmWuerfeln::task() const
     return t;
 }
 
-void TfmWuerfeln::NewTask()
+void TfmWuerfeln::setTask(const wuerfeln::Task& t)
 {
-    const wuerfeln::Task t = wuerfeln::MakeTask(Random());
     TaskValues[0] = t.sixes;
     std::copy(t.faces.begin(), t.faces.end(), TaskValues.begin() + 1);
     PaintBox1->update();
+}
+
+void TfmWuerfeln::NewTask()
+{
+    setTask(wuerfeln::MakeTask(Random()));
     Edit1->setText(QStringLiteral("0"));
     sbCheckIt->setEnabled(true);
 }
@@ -130,12 +133,6 @@ void TfmWuerfeln::PaintBox1Paint(TCanvas& canvas)
 void TfmWuerfeln::CheckAnswer()
 {
     const int32_t answer = StrToInt(Edit1->text());
-    const int32_t sixes = TaskValues[0];
-    const bool right = wuerfeln::IsRight(sixes, answer);
-    if (right)
-        ShowMessage(Shared->PickPraise());
-    else
-        ShowMessage(wuerfeln::CorrectionText(sixes));
-    Shared->RecordResult(right);
-    TfmVorlage::CheckAnswer();
+    const int32_t sixes = task().sixes;
+    Conclude(wuerfeln::IsRight(sixes, answer), wuerfeln::CorrectionText(sixes));
 }

@@ -53,6 +53,8 @@ public:
     void PaintBox1Paint(TCanvas& canvas);
 
     wuerfeln::Task task() const;
+    // Keeps the task and redraws the dice.
+    void setTask(const wuerfeln::Task& task);
 
     TPaintBox* PaintBox1;
     QLineEdit* Edit1;

@@ -1,6 +1,5 @@
 #include "exercises/Zins.h"
 
-#include "framework/share2.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -342,6 +341,7 @@ TfmZins::TfmZins(QWidget* parent)
 {
     setObjectName(QStringLiteral("fmZins"));
     setWindowTitle(QStringLiteral("Zinsrechnung"));
+    setInvalidEntry(TInvalidEntry::ResetAsFailure);
 
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::red);
@@ -446,7 +446,7 @@ zins::Task TfmZins::task() const
     return t;
 }
 
-void TfmZins::ShowTask(const zins::Task& task)
+void TfmZins::setTask(const zins::Task& task)
 {
     const QStringList header = zins::HeaderTexts();
     for (int col = 0; col < 5; ++col)
@@ -490,7 +490,7 @@ void TfmZins::ComboBox3Change()
 
 void TfmZins::NewTask()
 {
-    ShowTask(zins::MakeTask(Random()));
+    setTask(zins::MakeTask(Random()));
     Edit1->setText(zins::InitialAnswer(zins::Variant::Interest));
     Edit3->setText(zins::InitialAnswer(zins::Variant::Rate));
     Edit4->setText(zins::InitialAnswer(zins::Variant::Capital));
@@ -510,6 +510,11 @@ QString TfmZins::answerText(zins::Variant variant) const
         break;
     }
     return zins::JoinedDate(ComboBox1->currentText(), ComboBox2->currentText());
+}
+
+void TfmZins::ResetEntry()
+{
+    resetAnswer(variant());
 }
 
 void TfmZins::resetAnswer(zins::Variant variant)
@@ -532,11 +537,5 @@ void TfmZins::resetAnswer(zins::Variant variant)
 void TfmZins::CheckAnswer()
 {
     const zins::Variant v = variant();
-    const zins::Verdict verdict = zins::Check(v, task(), answerText(v));
-    ShowMessage(verdict.message);
-    // An entry that is no number is reset and counts as a failed attempt.
-    if (verdict.outcome == zins::Outcome::Invalid)
-        resetAnswer(v);
-    Shared->RecordResult(verdict.outcome == zins::Outcome::Right);
-    TfmVorlage::CheckAnswer();
+    Conclude(zins::Check(v, task(), answerText(v)));
 }

@@ -59,12 +59,8 @@ bool DecimalEquals(const QString& text, int32_t units, int scale);
 // The text a pair of day and month lists gives: "15." and "9." give "15.9".
 QString JoinedDate(const QString& day, const QString& month);
 
-enum class Outcome { Right, Wrong, Invalid };
-
-struct Verdict {
-    Outcome outcome;
-    QString message;
-};
+using Outcome = TOutcome;
+using Verdict = TVerdict;
 
 // Evaluates the answer of a variant: the entry field's text, or the joined date.
 Verdict Check(Variant variant, const Task& task, const QString& answer);
@@ -84,7 +80,7 @@ public:
     zins::Variant variant() const;
     zins::Task task() const;
     // Stores the records and shows them in the grid.
-    void ShowTask(const zins::Task& task);
+    void setTask(const zins::Task& task);
 
     TImage* Image1;
     QLabel* Label1;
@@ -96,6 +92,9 @@ public:
     QComboBox* ComboBox2;
     QLabel* Label2;
     QComboBox* ComboBox3;
+
+protected:
+    void ResetEntry() override;
 
 private:
     QString answerText(zins::Variant variant) const;

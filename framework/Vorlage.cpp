@@ -1,5 +1,6 @@
 #include "framework/Vorlage.h"
 
+#include "framework/share2.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 
@@ -79,6 +80,30 @@ void TfmVorlage::ShowTip()
 void TfmVorlage::CheckAnswer()
 {
     sbCheckIt->setEnabled(false);
+}
+
+void TfmVorlage::Conclude(const TVerdict& verdict)
+{
+    const bool right = verdict.outcome == TOutcome::Right;
+    if (right && verdict.message.isEmpty())
+        ShowMessage(Shared ? Shared->PickPraise() : QString());
+    else
+        ShowMessage(verdict.message);
+    if (verdict.outcome == TOutcome::Invalid) {
+        if (m_invalidEntry != TInvalidEntry::Refuse)
+            ResetEntry();
+        if (m_invalidEntry != TInvalidEntry::ResetAsFailure)
+            return;
+    }
+    if (Shared)
+        Shared->RecordResult(right);
+    if (m_closesTask)
+        TfmVorlage::CheckAnswer();
+}
+
+void TfmVorlage::Conclude(bool right, const QString& correction)
+{
+    Conclude(TVerdict{right ? TOutcome::Right : TOutcome::Wrong, right ? QString() : correction});
 }
 
 void TfmVorlage::SetTips(const QStringList& tips)

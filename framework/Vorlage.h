@@ -10,9 +10,33 @@
 #include <array>
 #include <cstdint>
 
+// The result of evaluating an answer.
+enum class TOutcome { Right, Wrong, Invalid };
+
+struct TVerdict {
+    TOutcome outcome;
+    // Wrong: the correction. Invalid: what the entry lacks. Right: a message of
+    // the exercise's own, or empty for a praise drawn from the five.
+    QString message;
+};
+
+// What an entry that is no number does to the task and the series.
+enum class TInvalidEntry {
+    // Reading raises the conversion error, which is shown; the entry stays as
+    // typed, nothing is counted and the task stays open.
+    Refuse,
+    // The exercise's message is shown and the entry reset; nothing is counted
+    // and the task stays open.
+    ResetUncounted,
+    // The exercise's message is shown and the entry reset; the attempt counts
+    // as a failure and the task is closed.
+    ResetAsFailure,
+};
+
 // The exercise template: a window with the bottom panel (task text, "Tip  F1",
 // "Neu  F2", "Bewerten  F9"), the hint cycle and the task cycle. Exercises
-// override NewTask and CheckAnswer; keys F1, F2 and F9 are previewed.
+// override NewTask and CheckAnswer, which ends in Conclude; keys F1, F2 and F9
+// are previewed.
 class TfmVorlage : public QWidget, public TKeyPreviewForm {
     Q_OBJECT
 public:
@@ -29,6 +53,16 @@ public:
     virtual void CheckAnswer();
 
     void SetTips(const QStringList& tips);
+
+    // Ends every evaluation: shows the praise or the message, counts the
+    // attempt and closes the task; an invalid entry as the window's policy says.
+    void Conclude(const TVerdict& verdict);
+    void Conclude(bool right, const QString& correction);
+
+    TInvalidEntry InvalidEntry() const { return m_invalidEntry; }
+    // Off: the task stays open after a verdict, so that the pupil may correct
+    // the entries and have them evaluated again as one more attempt.
+    bool ClosesTaskOnVerdict() const { return m_closesTask; }
 
     // Gives the keyboard focus to the first control of the tab order that takes
     // it; an edit field gets its text selected, so typing replaces it.
@@ -60,8 +94,15 @@ protected:
     // A window that shows starts at its first control.
     void showEvent(QShowEvent* event) override;
 
+    void setInvalidEntry(TInvalidEntry policy) { m_invalidEntry = policy; }
+    void setClosesTaskOnVerdict(bool closes) { m_closesTask = closes; }
+    // Puts the answer back to its start after an invalid entry.
+    virtual void ResetEntry() {}
+
 private:
     TAlignLayout* m_layout;
+    TInvalidEntry m_invalidEntry = TInvalidEntry::Refuse;
+    bool m_closesTask = true;
 };
 
 extern TfmVorlage* fmVorlage;

@@ -2,9 +2,6 @@
 
 #include "platform/Random.h"
 
-#include <QProgressBar>
-#include <QTabBar>
-
 TShared* Shared = nullptr;
 
 const char* const PraiseTexts[5] = {
@@ -13,58 +10,41 @@ const char* const PraiseTexts[5] = {
     "Sehr gut... Überflieger",
 };
 
-TShared::TShared(QProgressBar* attemptsBar, QProgressBar* successBar, QTabBar* tabStrip)
-    : m_attempts(attemptsBar)
-    , m_successes(successBar)
-    , m_tabs(tabStrip)
+TShared::TShared(int seriesLength)
+    : m_seriesLength(seriesLength)
 {}
 
 void TShared::RecordResult(bool success)
 {
-    const int n = m_attempts->value() + 1;
-    m_attempts->setValue(n);
-    const int32_t tab = m_tabs->currentIndex();
+    const int n = ++m_attempts;
+    const int32_t exercise = SelectedExercise ? SelectedExercise() : 0;
     // A series longer than the store would overrun it; such attempts are counted but not charted.
-    const bool stored = n > 0 && n < static_cast<int>(Outcomes.size());
-    if (stored)
-        Outcomes[static_cast<size_t>(n)] = ~tab;
-    if (success) {
-        m_successes->setValue(m_successes->value() + 1);
-        if (stored)
-            Outcomes[static_cast<size_t>(n)] = -Outcomes[static_cast<size_t>(n)];
-    }
-    if (n == m_attempts->maximum()) {
+    if (n < static_cast<int>(Outcomes.size()))
+        Outcomes[static_cast<size_t>(n)] = success ? exercise + 1 : -(exercise + 1);
+    if (success)
+        ++m_successes;
+    showCounts();
+    if (n == m_seriesLength) {
         if (ShowStatistics)
             ShowStatistics();
-        m_attempts->setValue(0);
-        m_successes->setValue(0);
+        ResetSeries();
     }
+}
+
+void TShared::ResetSeries()
+{
+    m_attempts = 0;
+    m_successes = 0;
+    showCounts();
+}
+
+void TShared::showCounts() const
+{
+    if (ShowCounts)
+        ShowCounts(m_attempts, m_successes);
 }
 
 QString TShared::PickPraise() const
 {
     return QString::fromUtf8(PraiseTexts[RandomInt(5)]);
-}
-
-int TShared::Attempts() const
-{
-    return m_attempts->value();
-}
-
-int TShared::Successes() const
-{
-    return m_successes->value();
-}
-
-int TShared::SeriesLength() const
-{
-    return m_attempts->maximum();
-}
-
-QStringList TShared::ExerciseNames() const
-{
-    QStringList names;
-    for (int i = 0; i < m_tabs->count(); ++i)
-        names << m_tabs->tabText(i);
-    return names;
 }

@@ -7,37 +7,44 @@
 #include <cstdint>
 #include <functional>
 
-class QProgressBar;
-class QTabBar;
-
-// The score keeper. The two progress bars are the only counters of a series;
-// Outcomes[k] holds attempt k (from 1): +(tab + 1) for a success, -(tab + 1) for a failure.
+// The score keeper of a series. Outcomes[k] holds attempt k (from 1):
+// +(exercise + 1) for a success, -(exercise + 1) for a failure.
 class TShared {
 public:
-    TShared(QProgressBar* attemptsBar, QProgressBar* successBar, QTabBar* tabStrip);
+    explicit TShared(int seriesLength = 20);
 
-    // Records one evaluated answer of the exercise whose tab is selected. The
-    // attempt that completes a series opens the statistics; both bars return to
-    // 0 only after it is closed.
+    // Records one evaluated answer of the selected exercise. The attempt that
+    // completes a series opens the statistics; both counts return to 0 only
+    // after it is closed.
     void RecordResult(bool success);
+    // Starts a new series without opening the statistics.
+    void ResetSeries();
 
     // One of the five praise texts, drawn with the program's generator.
     QString PickPraise() const;
 
-    int Attempts() const;
-    int Successes() const;
-    int SeriesLength() const;
-    QStringList ExerciseNames() const;
+    int Attempts() const { return m_attempts; }
+    int Successes() const { return m_successes; }
+    int SeriesLength() const { return m_seriesLength; }
+    QStringList ExerciseNames() const { return Names; }
 
     std::array<int32_t, 128> Outcomes{};
+    // The exercises' names, in the order of their indices.
+    QStringList Names;
 
+    // The index of the selected exercise; 0 when unset.
+    std::function<int()> SelectedExercise;
+    // Shows the counts after every change (the main window's bars).
+    std::function<void(int attempts, int successes)> ShowCounts;
     // Shows the statistics modally; set by the main window.
     std::function<void()> ShowStatistics;
 
 private:
-    QProgressBar* m_attempts;
-    QProgressBar* m_successes;
-    QTabBar* m_tabs;
+    void showCounts() const;
+
+    int m_seriesLength;
+    int m_attempts = 0;
+    int m_successes = 0;
 };
 
 // The one score keeper, created and freed by the main window.

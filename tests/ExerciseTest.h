@@ -58,8 +58,7 @@ protected:
     void resetSeries()
     {
         m_messages.clear();
-        Form2->pbCount->setValue(0);
-        Form2->pbSuccess->setValue(0);
+        Shared->ResetSeries();
     }
     static QStringList praises()
     {

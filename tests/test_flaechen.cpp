@@ -138,7 +138,7 @@ private slots:
         QFETCH(Task, task);
         QFETCH(QStringList, captions);
         QFETCH(QList<QPoint>, places);
-        fmFlaechen->ShowTask(task);
+        fmFlaechen->setTask(task);
         QCOMPARE(fmFlaechen->Shape1->geometry(), task.blue);
         QCOMPARE(fmFlaechen->Shape2->geometry(), task.red);
         const QLabel* labels[] = {fmFlaechen->Label1, fmFlaechen->Label2, fmFlaechen->Label3,
@@ -161,7 +161,7 @@ private slots:
     void drawing()
     {
         QFETCH(Task, task);
-        fmFlaechen->ShowTask(task);
+        fmFlaechen->setTask(task);
         const QImage image = fmFlaechen->grab().toImage();
         auto at = [&](int x, int y) {
             return FromQColor(image.pixelColor(x, y));
@@ -227,7 +227,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(bool, right);
         QFETCH(int, expected);
-        fmFlaechen->ShowTask(task);
+        fmFlaechen->setTask(task);
         pick(item);
         QTest::keyClick(fmFlaechen->ComboBox1, Qt::Key_F9);
         QCOMPARE(m_messages.size(), 1);

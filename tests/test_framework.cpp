@@ -53,18 +53,21 @@ public:
 };
 
 // The strip's two bars and a tab strip, as the score keeper sees them.
-struct Strip {
-    explicit Strip(int seriesLength = 20, int tabCount = 11)
+// A score keeper without widgets: the selected exercise and the counts last shown.
+struct Keeper {
+    explicit Keeper(int seriesLength = 20)
+        : shared(seriesLength)
     {
-        for (QProgressBar* bar : {&count, &ok}) {
-            bar->setRange(0, seriesLength);
-            bar->setValue(0);
-        }
-        for (int i = 0; i < tabCount; ++i)
-            tabs.addTab(QString::number(i));
+        shared.SelectedExercise = [this] {
+            return exercise;
+        };
+        shared.ShowCounts = [this](int attempts, int successes) {
+            shown = {attempts, successes};
+        };
     }
-    QProgressBar count, ok;
-    QTabBar tabs;
+    TShared shared;
+    int exercise = 0;
+    QPair<int, int> shown{-1, -1};
 };
 
 } // namespace
@@ -221,71 +224,52 @@ private slots:
         QFETCH(int, tab);
         QFETCH(bool, success);
         QFETCH(int, stored);
-        Strip strip;
-        QProgressBar& count = strip.count;
-        QProgressBar& ok = strip.ok;
-        QTabBar& tabs = strip.tabs;
-        tabs.setCurrentIndex(tab);
-        TShared shared(&count, &ok, &tabs);
-        shared.RecordResult(success);
-        QCOMPARE(shared.Outcomes[1], stored);
-        QCOMPARE(shared.Outcomes[0], 0);
-        QCOMPARE(count.value(), 1);
-        QCOMPARE(ok.value(), success ? 1 : 0);
+        Keeper k;
+        k.exercise = tab;
+        k.shared.RecordResult(success);
+        QCOMPARE(k.shared.Outcomes[1], stored);
+        QCOMPARE(k.shared.Outcomes[0], 0);
+        QCOMPARE(k.shown, qMakePair(1, success ? 1 : 0));
     }
 
     void seriesOfTwenty()
     {
-        Strip strip;
-        QProgressBar& count = strip.count;
-        QProgressBar& ok = strip.ok;
-        QTabBar& tabs = strip.tabs;
-        TShared shared(&count, &ok, &tabs);
-        int shownAt = -1;
-        int successesSeen = -1;
-        shared.ShowStatistics = [&] {
-            shownAt = count.value();
-            successesSeen = ok.value();
+        Keeper k;
+        QPair<int, int> seenByStatistics{-1, -1};
+        k.shared.ShowStatistics = [&] {
+            seenByStatistics = k.shown;
         };
         for (int i = 1; i <= 19; ++i) {
-            tabs.setCurrentIndex(i % 11);
-            shared.RecordResult(true);
+            k.exercise = i % 11;
+            k.shared.RecordResult(true);
         }
-        QCOMPARE(count.value(), 19);
-        QCOMPARE(shownAt, -1);
-        shared.RecordResult(true);
-        // The statistics saw the full series; the bars reset only afterwards.
-        QCOMPARE(shownAt, 20);
-        QCOMPARE(successesSeen, 20);
-        QCOMPARE(count.value(), 0);
-        QCOMPARE(ok.value(), 0);
-        QCOMPARE(shared.Outcomes[20], 9); // tab 8 selected last
-        tabs.setCurrentIndex(5);
-        shared.RecordResult(false);
-        QCOMPARE(shared.Outcomes[1], -6);
-        QCOMPARE(shared.Outcomes[2], 3); // the old series is overwritten, not cleared
-        QCOMPARE(shared.Attempts(), 1);
+        QCOMPARE(k.shown, qMakePair(19, 19));
+        QCOMPARE(seenByStatistics.first, -1);
+        k.shared.RecordResult(false);
+        // The statistics saw the full series; the counts reset only afterwards.
+        QCOMPARE(seenByStatistics, qMakePair(20, 19));
+        QCOMPARE(k.shown, qMakePair(0, 0));
+        QCOMPARE(k.shared.Attempts(), 0);
+        QCOMPARE(k.shared.Outcomes[20], -9); // exercise 8 selected last
+        k.exercise = 5;
+        k.shared.RecordResult(false);
+        QCOMPARE(k.shared.Outcomes[1], -6);
+        QCOMPARE(k.shared.Outcomes[2], 3); // the old series is overwritten, not cleared
+        QCOMPARE(k.shared.Attempts(), 1);
     }
 
     void longSeriesStaysInsideTheStore()
     {
-        Strip strip(1000, 1);
-        QProgressBar& count = strip.count;
-        QProgressBar& ok = strip.ok;
-        QTabBar& tabs = strip.tabs;
-        TShared shared(&count, &ok, &tabs);
+        Keeper k(1000);
         for (int i = 0; i < 200; ++i)
-            shared.RecordResult(i % 2 == 0);
-        QCOMPARE(count.value(), 200);
-        QCOMPARE(ok.value(), 100);
-        QCOMPARE(shared.Outcomes[127], 1); // attempt 127 succeeded; later ones are not stored
+            k.shared.RecordResult(i % 2 == 0);
+        QCOMPARE(k.shown, qMakePair(200, 100));
+        QCOMPARE(k.shared.Outcomes[127], 1); // attempt 127 succeeded; later ones are not stored
     }
 
     void praise()
     {
-        QProgressBar count, ok;
-        QTabBar tabs;
-        TShared shared(&count, &ok, &tabs);
+        TShared shared;
         QStringList texts;
         for (const char* t : PraiseTexts)
             texts << QString::fromUtf8(t);

@@ -334,9 +334,7 @@ private slots:
                     text +=
                         alphabet[static_cast<int>(r.next(static_cast<uint32_t>(alphabet.size())))];
             }
-            m_messages.clear();
-            Form2->pbCount->setValue(0);
-            Form2->pbSuccess->setValue(0);
+            resetSeries();
             fmGeldanlage->Edit1->setText(texts[0]);
             fmGeldanlage->Edit2->setText(texts[1]);
             QTest::keyClick(fmGeldanlage->Edit1, Qt::Key_F9);

@@ -249,8 +249,7 @@ private slots:
             const int length = static_cast<int>(r.next(12));
             for (int k = 0; k < length; ++k)
                 text += alphabet[static_cast<int>(r.next(static_cast<uint32_t>(alphabet.size())))];
-            m_messages.clear();
-            Form2->pbCount->setValue(0);
+            resetSeries();
             fmRabatt->NewTask();
             fmRabatt->Edit1->setText(text);
             QTest::keyClick(fmRabatt->Edit1, Qt::Key_F9);

@@ -247,7 +247,7 @@ private slots:
         const Variant v = static_cast<Variant>(variant);
         fmZins->ComboBox3->setCurrentIndex(variant);
         fmZins->NewTask();
-        fmZins->ShowTask(fixedTask());
+        fmZins->setTask(fixedTask());
         QWidget* focus = fmZins->ComboBox2;
         if (v == Variant::PayoutDay) {
             fmZins->ComboBox1->setCurrentIndex(
