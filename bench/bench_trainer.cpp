@@ -3,6 +3,7 @@
 //
 // Exercises and their controls are found at run time through the tab strip, so
 // an exercise added later is timed without a change here.
+#include "app/Exercises.h"
 #include "app/Forms.h"
 #include "app/Main.h"
 #include "app/Statistic.h"
@@ -145,11 +146,9 @@ void ColourField(benchmark::State& state, int tab, const QString& name)
 void RegisterExercises()
 {
     Program program;
-    const int tabs = Form2->TabControl1->count();
-    for (int tab = 0; tab < tabs; ++tab) {
-        TfmVorlage* w = TForm2::ExerciseWindow(tab);
-        if (!w)
-            continue;
+    for (const TExercise& exercise : Exercises()) {
+        const int tab = exercise.tab;
+        TfmVorlage* w = exercise.window();
         const std::string title = Utf8(w->windowTitle());
         benchmark::RegisterBenchmark(("NewTaskPaint/" + title).c_str(), NewTaskAndPaint, tab)
             ->Unit(benchmark::kMicrosecond);
@@ -202,11 +201,13 @@ static void BM_PaintStatisticFullSeries(benchmark::State& state)
     StatisticData data;
     data.attempts = 20;
     data.successes = 10;
-    for (int i = 0; i < 11; ++i)
-        data.names << QStringLiteral("Übung %1").arg(i);
+    const int exercises = Exercises().size();
+    for (int i = 0; i < exercises; ++i)
+        data.names << ExerciseTabText(i);
     TRandom r(1);
     for (int i = 0; i < 20; ++i)
-        data.outcomes.push_back((r.next(2) ? 1 : -1) * (1 + static_cast<int>(r.next(11))));
+        data.outcomes.push_back((r.next(2) ? 1 : -1) *
+                                (1 + static_cast<int>(r.next(static_cast<uint32_t>(exercises)))));
     QImage image(600, 330, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         image.fill(Qt::darkBlue);

@@ -1,6 +1,7 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
 
+#include "app/Exercises.h"
 #include "app/Forms.h"
 #include "app/Main.h"
 #include "app/Statistic.h"
@@ -103,10 +104,14 @@ private slots:
         const QStringList tabs{"Schätzen",   "Rabatt",  "Diagramm",     "Flächen",
                                "Steigung",   "Würfeln", "Zinsrechnung", "Wachstum",
                                "Geldanlage", "Pauken",  "Börse"};
+        QStringList strip;
+        for (int i = 0; i < Form2->TabControl1->count(); ++i)
+            strip << Form2->TabControl1->tabText(i);
+        QCOMPARE(strip, tabs);
         QCOMPARE(Shared->ExerciseNames(), tabs);
         QCOMPARE(Form2->TabControl1->currentIndex(), 0);
-        // All eleven tabs fit in one row.
-        const QRect last = Form2->TabControl1->tabRect(10);
+        // All tabs fit in one row.
+        const QRect last = Form2->TabControl1->tabRect(Form2->TabControl1->count() - 1);
         QVERIFY2(last.right() < Form2->TabControl1->width(),
                  qPrintable(QString::number(last.right())));
         QCOMPARE(Form2->Beenden1->shortcut(), QKeySequence(Qt::ALT | Qt::Key_F4));
@@ -116,6 +121,26 @@ private slots:
         QCOMPARE(Form2->Tools1->title(), QStringLiteral("&Tools"));
         QCOMPARE(Form2->info1->title(), QStringLiteral("&Hilfe"));
         QCOMPARE(Form2->Info2->text(), QStringLiteral("&Info"));
+    }
+
+    void everyTabHasItsOwnWindow()
+    {
+        QSet<TfmVorlage*> windows;
+        for (const TExercise& e : Exercises()) {
+            TfmVorlage* w = e.window();
+            QVERIFY2(w, e.tabText);
+            QCOMPARE(TForm2::ExerciseWindow(e.tab), w);
+            QCOMPARE(ExerciseAtTab(e.tab), &e);
+            windows << w;
+        }
+        QCOMPARE(windows.size(), Form2->TabControl1->count());
+        QVERIFY(!windows.contains(fmVorlage));
+        for (int outside : {-1, Form2->TabControl1->count()})
+            QCOMPARE(TForm2::ExerciseWindow(outside), nullptr);
+        // A closed program leaves no reference behind.
+        closeProgram();
+        for (const TExercise& e : Exercises())
+            QCOMPARE(e.window(), nullptr);
     }
 
     void startShowsTheEstimatingExercise()
