@@ -9,8 +9,8 @@ namespace {
 class TCounting : public TXGraphicBitmap {
 public:
     using TXGraphicBitmap::TXGraphicBitmap;
-    int draws = 0;
-    void DrawAt(int32_t, int32_t, TCanvas& canvas) override
+    mutable int draws = 0;
+    void DrawAt(int32_t, int32_t, TCanvas& canvas) const override
     {
         ++draws;
         canvas.Brush.setColor(clr::Black);
@@ -53,7 +53,7 @@ void SetUpChart(TDiagram& d)
     d.GridPen().setMode(TPenMode::Mask);
 }
 
-QImage Render(TDiagram& d, QColor under = Qt::white)
+QImage Render(const TDiagram& d, QColor under = Qt::white)
 {
     QImage image(d.size(), QImage::Format_RGB32);
     image.fill(under);
@@ -117,17 +117,22 @@ private slots:
         QCOMPARE(Pixel(parent.grab().toImage(), 10 + 5, 20 + 5), QColor(Qt::black));
     }
 
+    // The setters only resize and mark the buffer stale; the next paint draws it.
     void sizeSettersKeepTheBufferTheControlsSize()
     {
         TCounting c;
         c.resize(40, 30);
+        c.grab();
+        const int first = c.draws;
         c.setHeight(70);
         QCOMPARE(c.Buffer().size(), QSize(40, 70));
         QCOMPARE(c.Height(), 70);
         c.setWidth(90);
         QCOMPARE(c.Buffer().size(), QSize(90, 70));
         QVERIFY(c.BufferDirty());
-        // The setter draws straight into the buffer.
+        QCOMPARE(c.draws, first);
+        c.grab();
+        QVERIFY(!c.BufferDirty());
         QCOMPARE(Pixel(c.Buffer(), 44, 34), QColor(Qt::black));
         QCOMPARE(Pixel(c.Buffer(), 45, 35).alpha(), 0);
     }

@@ -394,24 +394,28 @@ private slots:
         QCOMPARE(shape.Brush().style(), TBrushStyle::Clear);
     }
 
-    // A 16-colour device cannot blend: the field dithers and stays dithering.
-    void fewColoursSwitchInvariantOn()
+    // A device of 16 colours or fewer cannot blend: the field dithers as with
+    // Invariant, and the control keeps its own Invariant.
+    void fewColoursDither()
     {
-        TXShape shape;
-        shape.setShape(TShapeForm::stFloatColorD);
-        QImage mono(65, 65, QImage::Format_Mono);
-        mono.fill(0);
-        {
-            QPainter painter(&mono);
-            TCanvas canvas(painter);
-            shape.DrawAt(0, 0, canvas);
-        }
-        QVERIFY(shape.Invariant());
-
-        TXShape colourful;
-        colourful.setShape(TShapeForm::stFloatColorD);
-        paintControl(colourful);
-        QVERIFY(!colourful.Invariant());
+        const auto drawMono = [](const TXShape& shape) {
+            QImage mono(65, 65, QImage::Format_Mono);
+            mono.fill(0);
+            {
+                QPainter painter(&mono);
+                TCanvas canvas(painter);
+                Random().setSeed(4711);
+                shape.DrawAt(0, 0, canvas);
+            }
+            return mono;
+        };
+        TXShape plain;
+        plain.setShape(TShapeForm::stFloatColorD);
+        TXShape dithered;
+        dithered.setShape(TShapeForm::stFloatColorD);
+        dithered.setInvariant(true);
+        QCOMPARE(drawMono(plain), drawMono(dithered));
+        QVERIFY(!plain.Invariant());
     }
 
     // With TRAINER_SHAPE_GALLERY set to a file name, all forms go into one PNG.

@@ -126,7 +126,7 @@ void TXShape::mouseDoubleClickEvent(QMouseEvent* event)
         OnDblClick();
 }
 
-void TXShape::DrawAt(int32_t X, int32_t Y, TCanvas& Canvas)
+void TXShape::DrawAt(int32_t X, int32_t Y, TCanvas& Canvas) const
 {
     // Only a control hidden on purpose; one whose window is not shown yet still draws.
     if (testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden))
@@ -218,9 +218,7 @@ void TXShape::DrawAt(int32_t X, int32_t Y, TCanvas& Canvas)
     case TShapeForm::stFloatColorS3:
     case TShapeForm::stFloatColorS4:
     case TShapeForm::stFloatColorS5:
-        // A display of 16 colours or fewer cannot blend: dither from now on.
-        if (DrawCellColourField(t, form - static_cast<int>(TShapeForm::stFloatColorH)))
-            m_invariant = true;
+        DrawCellColourField(t, form - static_cast<int>(TShapeForm::stFloatColorH));
         break;
     case TShapeForm::shRect:
         DrawShadowShape(t, 1);

@@ -60,7 +60,7 @@ class TXShape : public TXGraphicControl {
 public:
     explicit TXShape(QWidget* parent = nullptr);
 
-    void DrawAt(int32_t X, int32_t Y, TCanvas& Canvas) override;
+    void DrawAt(int32_t X, int32_t Y, TCanvas& Canvas) const override;
     // Installed as the change notification of the owned pen, brush and font.
     void StyleChanged();
 
