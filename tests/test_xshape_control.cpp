@@ -186,6 +186,9 @@ private slots:
             [](const TShapeTarget& t) { DrawStripeField(t, TStripeDirection::Across); });
         row("sfVLinear", TShapeForm::sfVLinear,
             [](const TShapeTarget& t) { DrawStripeField(t, TStripeDirection::Down); });
+        row(
+            "beyond the last form", static_cast<TShapeForm>(ShapeFormCount),
+            [](const TShapeTarget&) {}, false);
     }
     void formDispatch()
     {

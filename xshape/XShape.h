@@ -2,6 +2,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/Numbers.h"
+#include "xshape/ShapeDraw.h"
 #include "xshape/xshape.h"
 
 #include <QString>
@@ -103,6 +104,8 @@ protected:
 
 private:
     void changed();
+    // The properties as the figure routines read them, captions in the current font.
+    TShapeStyle shapeStyle() const;
 
     TShapeForm m_shape = TShapeForm::srRect;
     TBrush m_brush;
