@@ -1,5 +1,6 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
+#include "TestPixels.h"
 
 #include "app/Exercises.h"
 #include "app/Forms.h"
@@ -44,15 +45,6 @@ StatisticData chartData(std::vector<int32_t> outcomes)
     d.attempts = static_cast<int>(outcomes.size());
     d.outcomes = std::move(outcomes);
     return d;
-}
-
-QByteArray processState(uint32_t pid)
-{
-    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray stat = f.readAll();
-    return stat.mid(stat.lastIndexOf(')') + 2, 1);
 }
 
 } // namespace

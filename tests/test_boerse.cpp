@@ -1,5 +1,6 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
+#include "TestPixels.h"
 
 #include "exercises/Boerse.h"
 #include "platform/Random.h"
@@ -28,21 +29,6 @@ Task makeTask(std::array<int32_t, 3> changes, std::array<int32_t, 3> starts)
         t.index[i] = indexOf(changes[i]);
     t.start = starts;
     return t;
-}
-
-TColor at(const QImage& image, int x, int y)
-{
-    return FromQColor(image.pixelColor(x, y));
-}
-
-// Whether a pixel of the colour lies within the box around (x, y).
-bool inkNear(const QImage& image, int x, int y, TColor colour, int reach = 2)
-{
-    for (int dy = -reach; dy <= reach; ++dy)
-        for (int dx = -reach; dx <= reach; ++dx)
-            if (image.rect().contains(x + dx, y + dy) && at(image, x + dx, y + dy) == colour)
-                return true;
-    return false;
 }
 
 } // namespace

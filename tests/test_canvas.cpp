@@ -1,4 +1,5 @@
 #include "TestMain.h"
+#include "TestPixels.h"
 
 #include "platform/Canvas.h"
 #include "platform/Widgets.h"
@@ -10,33 +11,6 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
-
-namespace {
-
-QImage blank(int w, int h)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    return image;
-}
-
-bool isColor(const QImage& image, int x, int y, TColor c)
-{
-    return FromQColor(image.pixelColor(x, y)) == c;
-}
-
-// Bounding box of all pixels that are not white.
-QRect inkBox(const QImage& image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-} // namespace
 
 class TestCanvas : public QObject {
     Q_OBJECT
@@ -52,22 +26,22 @@ private slots:
 
     void rectangleLeavesOutRightAndBottom()
     {
-        QImage image = blank(20, 20);
+        QImage image = blank(20, 20, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
             c.Brush.setColor(clr::Red);
             c.Rectangle(2, 3, 10, 8);
         }
-        QCOMPARE(inkBox(image), QRect(QPoint(2, 3), QPoint(9, 7)));
-        QVERIFY(isColor(image, 2, 3, clr::Black));
-        QVERIFY(isColor(image, 9, 7, clr::Black));
-        QVERIFY(isColor(image, 5, 5, clr::Red));
+        QCOMPARE(inkBox(image, clr::White), QRect(QPoint(2, 3), QPoint(9, 7)));
+        QCOMPARE(at(image, 2, 3), clr::Black);
+        QCOMPARE(at(image, 9, 7), clr::Black);
+        QCOMPARE(at(image, 5, 5), clr::Red);
     }
 
     void rectangleWithoutPenFillsOneLess()
     {
-        QImage image = blank(20, 20);
+        QImage image = blank(20, 20, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
@@ -75,19 +49,19 @@ private slots:
             c.Brush.setColor(clr::Blue);
             c.Rectangle(2, 3, 10, 8);
         }
-        QCOMPARE(inkBox(image), QRect(QPoint(2, 3), QPoint(8, 6)));
+        QCOMPARE(inkBox(image, clr::White), QRect(QPoint(2, 3), QPoint(8, 6)));
     }
 
     void fillRectCoversToRightMinusOne()
     {
-        QImage image = blank(20, 20);
+        QImage image = blank(20, 20, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
             c.Brush.setColor(clr::Green);
             c.FillRect(2, 3, 10, 8);
         }
-        QCOMPARE(inkBox(image), QRect(QPoint(2, 3), QPoint(9, 7)));
+        QCOMPARE(inkBox(image, clr::White), QRect(QPoint(2, 3), QPoint(9, 7)));
     }
 
     void lineToLeavesOutEndPixel_data()
@@ -105,7 +79,7 @@ private slots:
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         QFETCH(QRect, box);
-        QImage image = blank(16, 16);
+        QImage image = blank(16, 16, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
@@ -113,21 +87,21 @@ private slots:
             c.LineTo(to.x(), to.y());
             QCOMPARE(c.PenPos(), to);
         }
-        QCOMPARE(inkBox(image), box);
+        QCOMPARE(inkBox(image, clr::White), box);
     }
 
     void ellipseUsesRectangleBox()
     {
-        QImage image = blank(40, 40);
+        QImage image = blank(40, 40, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
             c.Brush.setColor(clr::Lime);
             c.Ellipse(2, 2, 26, 26);
         }
-        QCOMPARE(inkBox(image), QRect(QPoint(2, 2), QPoint(25, 25)));
-        QVERIFY(isColor(image, 14, 14, clr::Lime));
-        QVERIFY(isColor(image, 2, 2, clr::White)); // corner outside the ellipse
+        QCOMPARE(inkBox(image, clr::White), QRect(QPoint(2, 2), QPoint(25, 25)));
+        QCOMPARE(at(image, 14, 14), clr::Lime);
+        QCOMPARE(at(image, 2, 2), clr::White); // corner outside the ellipse
     }
 
     void pieFromTwoRays_data()
@@ -149,7 +123,7 @@ private slots:
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         QFETCH(QString, quarters);
-        QImage image = blank(130, 130);
+        QImage image = blank(130, 130, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
@@ -158,19 +132,19 @@ private slots:
         }
         const QPoint probes[] = {{35, 35}, {85, 35}, {35, 85}, {85, 85}};
         for (int q = 0; q < 4; ++q)
-            QVERIFY2(isColor(image, probes[q].x(), probes[q].y(),
-                             quarters[q] == QLatin1Char('x') ? clr::Red : clr::White),
+            QVERIFY2(at(image, probes[q].x(), probes[q].y()) ==
+                         (quarters[q] == QLatin1Char('x') ? clr::Red : clr::White),
                      qPrintable(QStringLiteral("quarter %1").arg(q)));
         // Never beyond the box that Ellipse uses.
-        QVERIFY(QRect(QPoint(10, 10), QPoint(109, 109)).contains(inkBox(image)));
+        QVERIFY(QRect(QPoint(10, 10), QPoint(109, 109)).contains(inkBox(image, clr::White)));
     }
 
     void pieKeepsTheEllipseRim()
     {
         // A filled ellipse with a pie over it: the pie adds no pixel outside the
         // ellipse, and where it lies, its rim is the ellipse's rim.
-        QImage ellipse = blank(80, 60);
-        QImage both = blank(80, 60);
+        QImage ellipse = blank(80, 60, clr::White);
+        QImage both = blank(80, 60, clr::White);
         for (QImage* image : {&ellipse, &both}) {
             QPainter p(image);
             TCanvas c(p);
@@ -184,11 +158,11 @@ private slots:
         int yellow = 0;
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 80; ++x) {
-                const bool inside = !isColor(ellipse, x, y, clr::White);
-                QCOMPARE(!isColor(both, x, y, clr::White), inside);
-                if (isColor(ellipse, x, y, clr::Black))
-                    QVERIFY(isColor(both, x, y, clr::Black));
-                yellow += isColor(both, x, y, clr::Yellow);
+                const bool inside = at(ellipse, x, y) != clr::White;
+                QCOMPARE(at(both, x, y) != clr::White, inside);
+                if (at(ellipse, x, y) == clr::Black)
+                    QCOMPARE(at(both, x, y), clr::Black);
+                yellow += at(both, x, y) == clr::Yellow;
             }
         QVERIFY(yellow > 500);
     }
@@ -197,35 +171,35 @@ private slots:
     {
         // Rays from the centre 100, 25 to the two upper corners: the sector is
         // bounded by the rays themselves, not by the angles taken as arc angles.
-        QImage image = blank(210, 60);
+        QImage image = blank(210, 60, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
             c.Brush.setColor(clr::Lime);
             c.Pie(0, 0, 200, 50, 200, 0, 0, 0);
         }
-        QVERIFY(isColor(image, 150, 8, clr::Lime));
-        QVERIFY(isColor(image, 50, 8, clr::Lime));
-        QVERIFY(isColor(image, 150, 17, clr::White)); // below the ray to 200, 0
-        QVERIFY(isColor(image, 50, 17, clr::White));
-        QVERIFY(isColor(image, 100, 40, clr::White));
+        QCOMPARE(at(image, 150, 8), clr::Lime);
+        QCOMPARE(at(image, 50, 8), clr::Lime);
+        QCOMPARE(at(image, 150, 17), clr::White); // below the ray to 200, 0
+        QCOMPARE(at(image, 50, 17), clr::White);
+        QCOMPARE(at(image, 100, 40), clr::White);
     }
 
     void pieOfEmptyBoxDrawsNothing()
     {
-        QImage image = blank(20, 20);
+        QImage image = blank(20, 20, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
             c.Pie(5, 5, 5, 15, 0, 0, 10, 10);
             c.Pie(5, 15, 15, 5, 0, 0, 10, 10);
         }
-        QCOMPARE(inkBox(image), QRect());
+        QCOMPARE(inkBox(image, clr::White), QRect());
     }
 
     void textOutPlacesTopLeft()
     {
-        QImage image = blank(120, 40);
+        QImage image = blank(120, 40, clr::White);
         int height = 0;
         {
             QPainter p(&image);
@@ -235,7 +209,7 @@ private slots:
             height = c.TextHeight(QStringLiteral("Hut"));
             QVERIFY(c.TextWidth(QStringLiteral("Hut")) > 10);
         }
-        const QRect box = inkBox(image);
+        const QRect box = inkBox(image, clr::White);
         QVERIFY(box.left() >= 10 && box.left() <= 12);
         QVERIFY(box.top() <= 5 + height / 2);
         QVERIFY(box.top() >= 5);
@@ -244,19 +218,19 @@ private slots:
 
     void opaqueTextFillsItsCell()
     {
-        QImage image = blank(120, 40);
+        QImage image = blank(120, 40, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
             c.Brush.setColor(clr::Silver);
             c.TextOut(10, 5, QStringLiteral("x"));
         }
-        QVERIFY(isColor(image, 10, 5, clr::Silver));
+        QCOMPARE(at(image, 10, 5), clr::Silver);
     }
 
     void xorPenTwiceRestores()
     {
-        QImage image = blank(20, 20);
+        QImage image = blank(20, 20, clr::White);
         image.setPixelColor(5, 5, QColor(12, 34, 56));
         const QImage before = image;
         {
@@ -320,19 +294,19 @@ private slots:
         shape->brush().setColor(clr::Red);
         if (clearBrush)
             shape->brush().setStyle(TBrushStyle::Clear);
-        QImage image = blank(size.width(), size.height());
+        QImage image = blank(size.width(), size.height(), clr::White);
         shape->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-        QCOMPARE(inkBox(image), ink);
-        QCOMPARE(!isColor(image, ink.left(), ink.top(), clr::White), cornerPainted);
+        QCOMPARE(inkBox(image, clr::White), ink);
+        QCOMPARE(at(image, ink.left(), ink.top()) != clr::White, cornerPainted);
         const QPoint centre = ink.center();
         if (size.height() > 2)
-            QVERIFY(isColor(image, centre.x(), centre.y(), clearBrush ? clr::White : clr::Red));
+            QCOMPARE(at(image, centre.x(), centre.y()), clearBrush ? clr::White : clr::Red);
         if (!clearPen) {
             // The outline meets the middle of each side of the box.
-            QVERIFY(isColor(image, centre.x(), ink.top(), clr::Black));
-            QVERIFY(isColor(image, centre.x(), ink.bottom(), clr::Black));
-            QVERIFY(isColor(image, ink.left(), centre.y(), clr::Black));
-            QVERIFY(isColor(image, ink.right(), centre.y(), clr::Black));
+            QCOMPARE(at(image, centre.x(), ink.top()), clr::Black);
+            QCOMPARE(at(image, centre.x(), ink.bottom()), clr::Black);
+            QCOMPARE(at(image, ink.left(), centre.y()), clr::Black);
+            QCOMPARE(at(image, ink.right(), centre.y()), clr::Black);
         }
     }
 
@@ -443,14 +417,14 @@ private slots:
     void gradientMinimumBand()
     {
         // b = 1 counts as 3: h = 9 gives bands at rows 0, 3, 6, 9.
-        QImage image = blank(4, 9);
+        QImage image = blank(4, 9, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
             FillGradient(c, 0x000000, 0x0000FF, 4, 9, 1);
         }
-        QVERIFY(isColor(image, 0, 0, 0x000000));
-        QVERIFY(isColor(image, 0, 2, 0x000000));
+        QCOMPARE(at(image, 0, 0), TColor(0x000000));
+        QCOMPARE(at(image, 0, 2), TColor(0x000000));
         QCOMPARE(GetRed(FromQColor(image.pixelColor(0, 3))), 85);
         QCOMPARE(GetRed(FromQColor(image.pixelColor(0, 6))), 170);
     }
@@ -458,7 +432,7 @@ private slots:
     void gradientYellowToRed()
     {
         // w = 57, h = 209, b = 4: n = 52, 53 bands, green of band t is 255 - rounded(t * 255 / 52).
-        QImage image = blank(57, 215);
+        QImage image = blank(57, 215, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
@@ -473,30 +447,30 @@ private slots:
             }
         }
         QCOMPARE(GetGreen(FromQColor(image.pixelColor(0, 26 * 4))), 127);
-        QVERIFY(isColor(image, 0, 0, 0x00FFFF));
-        QVERIFY(isColor(image, 0, 52 * 4 + 3, 0x0000FF));
+        QCOMPARE(at(image, 0, 0), TColor(0x00FFFF));
+        QCOMPARE(at(image, 0, 52 * 4 + 3), TColor(0x0000FF));
         // Without an outline the bands leave out the last column.
-        QVERIFY(isColor(image, 55, 211, 0x0000FF));
-        QVERIFY(isColor(image, 56, 100, 0xFFFFFF));
+        QCOMPARE(at(image, 55, 211), TColor(0x0000FF));
+        QCOMPARE(at(image, 56, 100), TColor(0xFFFFFF));
     }
 
     void gradientEdgeHeights()
     {
-        QImage image = blank(10, 10);
+        QImage image = blank(10, 10, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
             FillGradient(c, 0x0000FF, 0xFF0000, 10, -5, 4); // negative height: nothing
         }
-        QCOMPARE(inkBox(image), QRect());
+        QCOMPARE(inkBox(image, clr::White), QRect());
         {
             QPainter p(&image);
             TCanvas c(p);
             FillGradient(c, 0x0000FF, 0xFF0000, 10, 1, 4); // n = 0: one band in the start colour
         }
-        QVERIFY(isColor(image, 0, 0, 0x0000FF));
-        QVERIFY(isColor(image, 8, 3, 0x0000FF));
-        QVERIFY(isColor(image, 0, 4, 0xFFFFFF));
+        QCOMPARE(at(image, 0, 0), TColor(0x0000FF));
+        QCOMPARE(at(image, 8, 3), TColor(0x0000FF));
+        QCOMPARE(at(image, 0, 4), TColor(0xFFFFFF));
     }
 
     void shapeStaysInsideItsWidget_data()
@@ -523,21 +497,21 @@ private slots:
             shape.pen().setStyle(TPenStyle::Clear);
         else
             shape.pen().setWidth(penWidth);
-        QImage image = blank(30, 20);
+        QImage image = blank(30, 20, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
             TShape::Draw(c, shape.size(), shape.shape(), shape.pen(), shape.brush());
         }
         if (ellipse) {
-            QVERIFY(ink.contains(inkBox(image)));
-            QVERIFY(isColor(image, 0, 0, clr::White));
-            QVERIFY(isColor(image, 19, 9, clr::White));
+            QVERIFY(ink.contains(inkBox(image, clr::White)));
+            QCOMPARE(at(image, 0, 0), clr::White);
+            QCOMPARE(at(image, 19, 9), clr::White);
         } else {
-            QCOMPARE(inkBox(image), ink);
-            QVERIFY(isColor(image, 0, 0, penWidth ? clr::Black : clr::Lime));
+            QCOMPARE(inkBox(image, clr::White), ink);
+            QCOMPARE(at(image, 0, 0), penWidth ? clr::Black : clr::Lime);
         }
-        QVERIFY(isColor(image, 10, 5, clr::Lime));
+        QCOMPARE(at(image, 10, 5), clr::Lime);
     }
 
     // Steps "file:<colour>", "missing" or "image:<colour>" in order; the picture
@@ -575,11 +549,11 @@ private slots:
             else
                 widget.setImage(solid(step.mid(6)));
         }
-        QImage painted = blank(8, 8);
+        QImage painted = blank(8, 8, clr::White);
         widget.render(&painted, QPoint(), QRegion(), QWidget::RenderFlags());
         if (shown.isEmpty()) {
             QVERIFY(widget.image().isNull());
-            QVERIFY(isColor(painted, 4, 4, clr::White));
+            QCOMPARE(at(painted, 4, 4), clr::White);
         } else {
             QCOMPARE(widget.image().pixelColor(0, 0), QColor(shown));
             QCOMPARE(painted.pixelColor(4, 4), QColor(shown));
@@ -616,7 +590,7 @@ private slots:
             f.write(it.value());
         }
         const auto paint = [](TImage& w) {
-            QImage painted = blank(w.width(), w.height());
+            QImage painted = blank(w.width(), w.height(), clr::White);
             w.render(&painted, QPoint(), QRegion(), QWidget::RenderFlags());
             return painted;
         };
@@ -634,7 +608,7 @@ private slots:
             }
         }
         const QImage shown = paint(widget);
-        QImage expected = blank(widget.width(), widget.height());
+        QImage expected = blank(widget.width(), widget.height(), clr::White);
         {
             QPainter p(&expected);
             p.setRenderHint(QPainter::Antialiasing);

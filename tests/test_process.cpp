@@ -1,4 +1,5 @@
 #include "TestMain.h"
+#include "TestPixels.h"
 
 #include "platform/Process.h"
 #include "utils/utils.h"
@@ -19,17 +20,6 @@ QString writeScript(const QTemporaryDir& dir, const QString& name, const QByteAr
     f.close();
     f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return path;
-}
-
-// "Z" for a zombie, an empty string when the process is gone.
-QByteArray processState(uint32_t pid)
-{
-    QFile f(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray stat = f.readAll();
-    const qsizetype close = stat.lastIndexOf(')');
-    return stat.mid(close + 2, 1);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "TestMain.h"
+#include "TestPixels.h"
 
+#include "tools/Sheets.h"
 #include "xshape/ShapeDraw.h"
 
 #include <QImage>
@@ -10,32 +12,6 @@
 #include <limits>
 
 namespace {
-
-constexpr TColor Ground = 0x808080;
-
-QImage blank(int w, int h, TColor ground = Ground)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(ToQColor(ground));
-    return image;
-}
-
-TColor at(const QImage& image, int x, int y)
-{
-    return FromQColor(image.pixelColor(x, y));
-}
-
-// Bounding box of every pixel that differs from the ground.
-QRect inkBox(const QImage& image, const QRect& area = QRect())
-{
-    const QRect r = area.isNull() ? image.rect() : area & image.rect();
-    QRect box;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (at(image, x, y) != Ground)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 // Paints one figure routine into the image.
 void paint(QImage& image, const TShapeStyle& style, QPoint origin,
@@ -151,9 +127,9 @@ private slots:
         paint(image, s, QPoint(30, 30), [](const TShapeTarget& t) {
             DrawLabelledPolygon(t, ShapeTables::Square.data(), 4, TLetterScheme::Square);
         });
-        QCOMPARE(inkBox(image, QRect(22, 14, 8, 16)).isValid(), corners); // A at (30, 30)
-        QCOMPARE(inkBox(image, QRect(94, 96, 8, 16)).isValid(), corners); // C at (94, 94)
-        QCOMPARE(inkBox(image, QRect(22, 64, 8, 16)).isValid(), sides);   // a at (30, 62)
+        QCOMPARE(inkBox(image, Ground, QRect(22, 14, 8, 16)).isValid(), corners); // A at (30, 30)
+        QCOMPARE(inkBox(image, Ground, QRect(94, 96, 8, 16)).isValid(), corners); // C at (94, 94)
+        QCOMPARE(inkBox(image, Ground, QRect(22, 64, 8, 16)).isValid(), sides);   // a at (30, 62)
         QCOMPARE(at(image, 60, 60), clr::Red);
     }
 
@@ -168,9 +144,9 @@ private slots:
         // The line from (30, 62) to (94, 62); B left of its start, C at its end.
         QCOMPARE(at(image, 30, 62), clr::Blue);
         QCOMPARE(at(image, 94, 62), clr::Blue);
-        QVERIFY(inkBox(image, QRect(22, 64, 8, 16)).isValid());
-        QVERIFY(inkBox(image, QRect(94, 64, 8, 16)).isValid());
-        QCOMPARE(inkBox(image, QRect(0, 0, 130, 60)), QRect());
+        QVERIFY(inkBox(image, Ground, QRect(22, 64, 8, 16)).isValid());
+        QVERIFY(inkBox(image, Ground, QRect(94, 64, 8, 16)).isValid());
+        QCOMPARE(inkBox(image, Ground, QRect(0, 0, 130, 60)), QRect());
     }
 
     // Probe pixels that only one direction's head covers.
@@ -635,160 +611,13 @@ private slots:
         }
     }
 
-    // Every routine in one picture; written when SHAPEDRAW_GALLERY names a file.
-    void gallery();
-};
-
-namespace {
-
-struct GalleryCell {
-    const char* name;
-    std::function<void(TShapeStyle&)> setup;
-    std::function<void(const TShapeTarget&)> draw;
-};
-
-} // namespace
-
-void TestShapeDraw::gallery()
-{
-    using namespace ShapeTables;
-    const auto table = [](const auto& points) {
-        return [&points](const TShapeTarget& t) {
-            DrawTablePolygon(t, points.data(), static_cast<int>(points.size()));
-        };
-    };
-    const auto none = [](TShapeStyle&) {
-    };
-    const QList<GalleryCell> cells{
-        {"square", [](TShapeStyle& s) { s.Description = s.Lines = true; },
-         [](const TShapeTarget& t) {
-             DrawLabelledPolygon(t, Square.data(), 4, TLetterScheme::Square);
-         }},
-        {"square turned",
-         [](TShapeStyle& s) {
-             s.Rotation = 30;
-             s.ScaleX = 0.6L;
-         },
-         table(Square)},
-        {"triangle", [](TShapeStyle& s) { s.Description = true; },
-         [](const TShapeTarget& t) {
-             DrawLabelledPolygon(t, Triangle.data(), 3, TLetterScheme::Triangle);
-         }},
-        {"triangle 2", [](TShapeStyle& s) { s.Description = true; },
-         [](const TShapeTarget& t) {
-             DrawLabelledPolygon(t, Triangle2.data(), 3, TLetterScheme::Triangle);
-         }},
-        {"line", [](TShapeStyle& s) { s.Description = true; },
-         [](const TShapeTarget& t) {
-             DrawLabelledPolygon(t, Line.data(), 2, TLetterScheme::Triangle);
-         }},
-        {"arrow 1", none, table(Arrow1)},
-        {"arrow 2", none, table(Arrow2)},
-        {"arrow 3", none, table(Arrow3)},
-        {"arrow 4", none, table(Arrow4)},
-        {"arrow 2 turned", [](TShapeStyle& s) { s.Rotation = 135; }, table(Arrow2)},
-        {"block arrow right",
-         [](TShapeStyle& s) {
-             s.ScaleX = 20;
-             s.ScaleY = 10;
-         },
-         DrawBlockArrow},
-        {"block arrow down",
-         [](TShapeStyle& s) {
-             s.ScaleX = 10;
-             s.ScaleY = 20;
-             s.Rotation = 90;
-         },
-         DrawBlockArrow},
-        {"block arrow left",
-         [](TShapeStyle& s) {
-             s.ScaleX = 20;
-             s.ScaleY = 10;
-             s.Rotation = 180;
-         },
-         DrawBlockArrow},
-        {"text box", [](TShapeStyle& s) { s.Description = true; },
-         [](const TShapeTarget& t) {
-             DrawTextBox(t, 0);
-         }},
-        {"rounded text box",
-         [](TShapeStyle& s) {
-             s.Description = true;
-             s.ScaleX = s.ScaleY = 20;
-         },
-         [](const TShapeTarget& t) {
-             DrawTextBox(t, 1);
-         }},
-        {"text circle", [](TShapeStyle& s) { s.Description = true; },
-         [](const TShapeTarget& t) {
-             DrawTextBox(t, 2);
-         }}};
-    QList<GalleryCell> all = cells;
-    for (int kind = 1; kind <= 6; ++kind)
-        all.append({"shadow", [](TShapeStyle& s) { s.ScaleX = s.ScaleY = 5; },
-                    [kind](const TShapeTarget& t) {
-                        DrawShadowShape(t, kind);
-                    }});
-    all.append({"hollow ellipse", none, DrawHollowEllipse});
-    for (int mode = 0; mode <= 4; ++mode)
-        for (int figure : {0, 1, 2})
-            all.append({"raster", none, [figure, mode](const TShapeTarget& t) {
-                            DrawRasterShape(t, figure, mode);
-                        }});
-
-    for (int formula = 0; formula < 12; ++formula)
-        all.append({"cell field",
-                    [](TShapeStyle& s) {
-                        s.ScaleX = s.ScaleY = 5;
-                        s.Rotation = 0.3L;
-                        s.Description = true;
-                    },
-                    [formula](const TShapeTarget& t) {
-                        DrawCellColourField(t, formula);
-                    }});
-    for (auto direction : {TStripeDirection::Across, TStripeDirection::Down})
-        all.append({"stripes", [](TShapeStyle& s) { s.ScaleX = s.ScaleY = 6; },
-                    [direction](const TShapeTarget& t) {
-                        DrawStripeField(t, direction);
-                    }});
-    // Each figure on a striped W x H ground inside a white margin for the letters.
-    constexpr int cellW = 110;
-    constexpr int cellH = 100;
-    constexpr int columns = 8;
-    const int rows = (static_cast<int>(all.size()) + columns - 1) / columns;
-    QImage image(columns * cellW, rows * cellH, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    for (int i = 0; i < all.size(); ++i) {
-        TShapeStyle s;
-        s.W = 80;
-        s.H = 60;
-        s.Brush.setColor(0x80E0FF);
-        s.Pen.setColor(0x800000);
-        s.Color2 = 0x808080;
-        s.Caption = QStringLiteral("Preis");
-        all[i].setup(s);
-        QImage tile(s.W + 24, s.H + 32, QImage::Format_ARGB32_Premultiplied);
-        tile.fill(Qt::white);
-        for (int y = 0; y < s.H; ++y)
-            for (int x = 0; x < s.W; ++x)
-                tile.setPixel(x + 12, y + 16, (x / 8) % 2 ? qRgb(255, 255, 255) : qRgb(40, 90, 40));
-        const QImage ground = tile.copy();
-        {
-            QPainter painter(&tile);
-            painter.translate(12, 16);
-            TCanvas canvas(painter);
-            canvas.Brush.setStyle(TBrushStyle::Clear);
-            canvas.SetBkModeTransparent(true);
-            all[i].draw(TShapeTarget{s, canvas, QPoint()});
-        }
-        QVERIFY2(tile != ground, all[i].name);
-        QPainter painter(&image);
-        painter.drawImage(QPoint(i % columns * cellW, i / columns * cellH), tile);
+    // Each routine of the picture sheet leaves ink on its ground.
+    void everyRoutineDraws()
+    {
+        for (const TRoutineTile& tile : RoutineTiles())
+            QVERIFY2(tile.picture != tile.ground, qPrintable(tile.name));
     }
-    const QString path = qEnvironmentVariable("SHAPEDRAW_GALLERY");
-    if (!path.isEmpty())
-        QVERIFY(image.save(path));
-}
+};
 
 TRAINER_TEST_MAIN(TestShapeDraw)
 #include "test_shapedraw.moc"

@@ -1,4 +1,5 @@
 #include "TestMain.h"
+#include "TestPixels.h"
 
 #include "xshape/XCanvas.h"
 
@@ -6,27 +7,6 @@
 #include <QPainter>
 
 #include <climits>
-
-namespace {
-
-QImage blank(int w, int h)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    return image;
-}
-
-QRect inkBox(const QImage& image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
-
-} // namespace
 
 class TestXCanvas : public QObject {
     Q_OBJECT
@@ -63,7 +43,7 @@ private slots:
         QFETCH(QPoint, to);
         QFETCH(int, length);
         QFETCH(QList<QPoint>, corners);
-        QImage image = blank(300, 100);
+        QImage image = blank(300, 100, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
@@ -77,16 +57,16 @@ private slots:
         }
         QRect box;
         for (const QPoint& corner : corners) {
-            QVERIFY2(FromQColor(image.pixelColor(corner)) == clr::Red,
+            QVERIFY2(at(image, corner.x(), corner.y()) == clr::Red,
                      qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
             box |= QRect(corner, QSize(1, 1));
         }
-        QCOMPARE(inkBox(image), box);
+        QCOMPARE(inkBox(image, clr::White), box);
     }
 
     void coincidentPointsDrawNothing()
     {
-        QImage image = blank(40, 40);
+        QImage image = blank(40, 40, clr::White);
         QPainter p(&image);
         TCanvas c(p);
         c.MoveTo(3, 4);
@@ -94,7 +74,7 @@ private slots:
         DrawDoubleArrow(c, 20, 20, 20, 20);
         p.end();
         QCOMPARE(c.PenPos(), QPoint(3, 4));
-        QCOMPARE(inkBox(image), QRect());
+        QCOMPARE(inkBox(image, clr::White), QRect());
     }
 
     // Squares that do not fit 32 bits: the shaft still runs straight through the image.
@@ -113,13 +93,13 @@ private slots:
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         QFETCH(QRect, box);
-        QImage image = blank(100, 100);
+        QImage image = blank(100, 100, clr::White);
         {
             QPainter p(&image);
             TCanvas c(p);
             DrawDoubleArrow(c, from.x(), from.y(), to.x(), to.y());
         }
-        QCOMPARE(inkBox(image), box);
+        QCOMPARE(inkBox(image, clr::White), box);
         QCOMPARE(image.pixel(box.center()), qRgb(0, 0, 0));
     }
 };

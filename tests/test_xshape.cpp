@@ -1,5 +1,7 @@
 #include "TestMain.h"
+#include "TestPixels.h"
 
+#include "tools/Sheets.h"
 #include "xshape/Diagram.h"
 #include "xshape/xshape.h"
 
@@ -9,8 +11,8 @@ namespace {
 class TCounting : public TXGraphicBitmap {
 public:
     using TXGraphicBitmap::TXGraphicBitmap;
-    int draws = 0;
-    void DrawAt(int32_t, int32_t, TCanvas& canvas) override
+    mutable int draws = 0;
+    void DrawAt(int32_t, int32_t, TCanvas& canvas) const override
     {
         ++draws;
         canvas.Brush.setColor(clr::Black);
@@ -19,57 +21,13 @@ public:
     }
 };
 
-QColor Pixel(const QImage& image, int x, int y)
-{
-    return image.pixelColor(x, y);
-}
-
-bool IsDark(const QImage& image, int x, int y)
-{
-    return qGray(image.pixel(x, y)) < 0x60;
-}
-
-// The chart exercise's diagram: x -0.2..3, y -10..100 on 407 x 330.
-void SetUpChart(TDiagram& d)
-{
-    d.setWidth(407);
-    d.setHeight(330);
-    d.setColor(clr::White);
-    d.setXMin(-0.2);
-    d.setXMax(3.0);
-    d.setYMin(-10.0);
-    d.setYMax(100.0);
-    d.setXMarkLE(10.0);
-    d.setYMarkLE(20.0);
-    d.setXGridLE(0.25);
-    d.setYGridLE(10.0);
-    d.setXTextLE(10.0);
-    d.setYTextLE(10.0);
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    d.Font().setFont(f);
-    d.GridPen().setColor(clr::Silver);
-    d.GridPen().setStyle(TPenStyle::Dot);
-    d.GridPen().setMode(TPenMode::Mask);
-}
-
-QImage Render(TDiagram& d, QColor under = Qt::white)
-{
-    QImage image(d.size(), QImage::Format_RGB32);
-    image.fill(under);
-    QPainter p(&image);
-    TCanvas canvas(p);
-    d.DrawAt(0, 0, canvas);
-    return image;
-}
-
 // The dark pixels' bounding box inside a region.
 QRect Ink(const QImage& image, const QRect& region)
 {
     QRect box;
     for (int y = region.top(); y <= region.bottom(); ++y)
         for (int x = region.left(); x <= region.right(); ++x)
-            if (IsDark(image, x, y))
+            if (isDark(image, x, y))
                 box |= QRect(x, y, 1, 1);
     return box;
 }
@@ -107,29 +65,34 @@ private slots:
         QCOMPARE(c->draws, first + 1);
 
         // The buffer holds the picture; undrawn parts leave the parent visible.
-        QCOMPARE(Pixel(c->Buffer(), 5, 5), QColor(Qt::black));
+        QCOMPARE(c->Buffer().pixelColor(5, 5), QColor(Qt::black));
         const QImage shot = parent.grab().toImage();
-        QCOMPARE(Pixel(shot, 10 + 5, 20 + 5), QColor(Qt::black));
-        QCOMPARE(Pixel(shot, 10 + 30, 20 + 20), QColor(Qt::yellow));
+        QCOMPARE(shot.pixelColor(10 + 5, 20 + 5), QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(10 + 30, 20 + 20), QColor(Qt::yellow));
         pal.setColor(QPalette::Window, Qt::cyan);
         parent.setPalette(pal);
-        QCOMPARE(Pixel(parent.grab().toImage(), 10 + 30, 20 + 20), QColor(Qt::cyan));
-        QCOMPARE(Pixel(parent.grab().toImage(), 10 + 5, 20 + 5), QColor(Qt::black));
+        QCOMPARE(parent.grab().toImage().pixelColor(10 + 30, 20 + 20), QColor(Qt::cyan));
+        QCOMPARE(parent.grab().toImage().pixelColor(10 + 5, 20 + 5), QColor(Qt::black));
     }
 
+    // The setters only resize and mark the buffer stale; the next paint draws it.
     void sizeSettersKeepTheBufferTheControlsSize()
     {
         TCounting c;
         c.resize(40, 30);
+        c.grab();
+        const int first = c.draws;
         c.setHeight(70);
         QCOMPARE(c.Buffer().size(), QSize(40, 70));
         QCOMPARE(c.Height(), 70);
         c.setWidth(90);
         QCOMPARE(c.Buffer().size(), QSize(90, 70));
         QVERIFY(c.BufferDirty());
-        // The setter draws straight into the buffer.
-        QCOMPARE(Pixel(c.Buffer(), 44, 34), QColor(Qt::black));
-        QCOMPARE(Pixel(c.Buffer(), 45, 35).alpha(), 0);
+        QCOMPARE(c.draws, first);
+        c.grab();
+        QVERIFY(!c.BufferDirty());
+        QCOMPARE(c.Buffer().pixelColor(44, 34), QColor(Qt::black));
+        QCOMPARE(c.Buffer().pixelColor(45, 35).alpha(), 0);
     }
 
     void defaults()
@@ -190,44 +153,42 @@ private slots:
         TDiagram d;
         d.setColor(clr::White);
         d.setDisplayGrid(false);
-        QCOMPARE(Render(d, Qt::red).pixelColor(10, 10), QColor(Qt::white));
+        QCOMPARE(RenderDiagram(d, Qt::red).pixelColor(10, 10), QColor(Qt::white));
         d.setTransparent(true);
-        QCOMPARE(Render(d, Qt::red).pixelColor(10, 10), QColor(Qt::red));
+        QCOMPARE(RenderDiagram(d, Qt::red).pixelColor(10, 10), QColor(Qt::red));
     }
 
     void chartScalesAndTicks()
     {
         TDiagram d;
         SetUpChart(d);
-        const QImage img = Render(d);
-        if (qEnvironmentVariableIsSet("DIAGRAM_PNG"))
-            img.save(qEnvironmentVariable("DIAGRAM_PNG"));
+        const QImage img = RenderDiagram(d);
         // Axes: vertical on column 25, horizontal on row 300.
         for (int y : {10, 150, 290, 320})
-            QVERIFY2(IsDark(img, 25, y), qPrintable(QString::number(y)));
+            QVERIFY2(isDark(img, 25, y), qPrintable(QString::number(y)));
         for (int x : {0, 100, 300, 400})
-            QVERIFY2(IsDark(img, x, 300), qPrintable(QString::number(x)));
+            QVERIFY2(isDark(img, x, 300), qPrintable(QString::number(x)));
         // y ticks for 20 .. 80 run from column 21 up to 29, the end left out.
         for (int row : {240, 180, 120, 60}) {
-            QVERIFY(!IsDark(img, 20, row));
-            QVERIFY(IsDark(img, 21, row));
-            QVERIFY(IsDark(img, 28, row));
-            QVERIFY(!IsDark(img, 29, row));
-            QVERIFY(!IsDark(img, 21, row - 1));
-            QVERIFY(!IsDark(img, 21, row + 1));
+            QVERIFY(!isDark(img, 20, row));
+            QVERIFY(isDark(img, 21, row));
+            QVERIFY(isDark(img, 28, row));
+            QVERIFY(!isDark(img, 29, row));
+            QVERIFY(!isDark(img, 21, row - 1));
+            QVERIFY(!isDark(img, 21, row + 1));
         }
         // 100 would be row 0: the run stops before YMax.
-        QVERIFY(!IsDark(img, 21, 0));
+        QVERIFY(!isDark(img, 21, 0));
         // Tick for 0 below the axis row; nothing where a tick for -20 would be.
-        QVERIFY(IsDark(img, 21, 300));
-        QVERIFY(!IsDark(img, 21, 330 - 1));
+        QVERIFY(isDark(img, 21, 300));
+        QVERIFY(!isDark(img, 21, 330 - 1));
     }
 
     void chartLabels()
     {
         TDiagram d;
         SetUpChart(d);
-        const QImage img = Render(d);
+        const QImage img = RenderDiagram(d);
         // "10" .. "90" start at column 31, centred on their rows.
         for (int row = 270; row >= 30; row -= 30) {
             const QRect ink = Ink(img, QRect(29, row - 9, 30, 19));
@@ -252,7 +213,7 @@ private slots:
     {
         TDiagram d;
         SetUpChart(d);
-        const QImage img = Render(d);
+        const QImage img = RenderDiagram(d);
         const QRgb silver = qRgb(0xC0, 0xC0, 0xC0);
         const auto silverIn = [&img, silver](const QRect& r) {
             int n = 0;
@@ -277,7 +238,7 @@ private slots:
         TDiagram tinted;
         SetUpChart(tinted);
         tinted.setColor(0x00FF00); // pure green
-        const QImage g = Render(tinted);
+        const QImage g = RenderDiagram(tinted);
         int masked = 0;
         for (int y = 0; y < 28; ++y)
             masked += (g.pixel(57, y) & 0xFFFFFF) == 0x00C000;
@@ -303,11 +264,11 @@ private slots:
         d.setDisplayGrid(false);
         d.setXMin(xMin);
         d.setXMax(xMax);
-        const QImage img = Render(d);
-        QVERIFY(IsDark(img, column, 60));
+        const QImage img = RenderDiagram(d);
+        QVERIFY(isDark(img, column, 60));
         for (int x = 0; x < 100; ++x)
             if (qAbs(x - column) > 1)
-                QVERIFY2(!IsDark(img, x, 60), qPrintable(QString::number(x)));
+                QVERIFY2(!isDark(img, x, 60), qPrintable(QString::number(x)));
     }
 
     void worldToPixel_data()
@@ -351,7 +312,7 @@ private slots:
         d.setXGridLE(step);
         d.setXTextLE(step);
         d.setXMarkLE(step);
-        const QImage img = Render(d); // must return
+        const QImage img = RenderDiagram(d); // must return
         QCOMPARE(img.pixelColor(10, 10), QColor(Qt::white));
         const QPoint p = d.WorldToPixel(min, 0);
         QVERIFY(p.x() >= -10000000 && p.x() <= 10000000);

@@ -1,4 +1,5 @@
 #include "TestMain.h"
+#include "TestPixels.h"
 
 #include "platform/Random.h"
 #include "xshape/ShapeDraw.h"
@@ -10,30 +11,6 @@
 #include <functional>
 
 namespace {
-
-constexpr TColor Ground = 0x808080;
-
-TColor at(const QImage& image, int x, int y)
-{
-    return FromQColor(image.pixelColor(x, y));
-}
-
-QImage blank(int w, int h)
-{
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
-    image.fill(ToQColor(Ground));
-    return image;
-}
-
-QRect inkBox(const QImage& image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (at(image, x, y) != Ground)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 // The control's own paint path, over a grey parent.
 QImage paintControl(TXShape& shape)
@@ -186,6 +163,9 @@ private slots:
             [](const TShapeTarget& t) { DrawStripeField(t, TStripeDirection::Across); });
         row("sfVLinear", TShapeForm::sfVLinear,
             [](const TShapeTarget& t) { DrawStripeField(t, TStripeDirection::Down); });
+        row(
+            "beyond the last form", static_cast<TShapeForm>(ShapeFormCount),
+            [](const TShapeTarget&) {}, false);
     }
     void formDispatch()
     {
@@ -394,72 +374,28 @@ private slots:
         QCOMPARE(shape.Brush().style(), TBrushStyle::Clear);
     }
 
-    // A 16-colour device cannot blend: the field dithers and stays dithering.
-    void fewColoursSwitchInvariantOn()
+    // A device of 16 colours or fewer cannot blend: the field dithers as with
+    // Invariant, and the control keeps its own Invariant.
+    void fewColoursDither()
     {
-        TXShape shape;
-        shape.setShape(TShapeForm::stFloatColorD);
-        QImage mono(65, 65, QImage::Format_Mono);
-        mono.fill(0);
-        {
-            QPainter painter(&mono);
-            TCanvas canvas(painter);
-            shape.DrawAt(0, 0, canvas);
-        }
-        QVERIFY(shape.Invariant());
-
-        TXShape colourful;
-        colourful.setShape(TShapeForm::stFloatColorD);
-        paintControl(colourful);
-        QVERIFY(!colourful.Invariant());
-    }
-
-    // With TRAINER_SHAPE_GALLERY set to a file name, all forms go into one PNG.
-    void gallery()
-    {
-        const QString file = qEnvironmentVariable("TRAINER_SHAPE_GALLERY");
-        if (file.isEmpty())
-            QSKIP("TRAINER_SHAPE_GALLERY not set");
-        constexpr int cell = 96, columns = 8;
-        QImage sheet(columns * cell, (ShapeFormCount + columns - 1) / columns * cell,
-                     QImage::Format_RGB32);
-        sheet.fill(Qt::lightGray);
-        QWidget parent;
-        for (int f = 0; f < ShapeFormCount; ++f) {
-            TXShape shape(&parent);
-            shape.setGeometry(8, 8, cell - 16, cell - 16);
-            shape.setShape(static_cast<TShapeForm>(f));
-            shape.Brush().setColor(0x80FF80);
-            shape.setColor2(0x0080FF);
-            shape.Pen().setColor(clr::Navy);
-            shape.setDescription(true);
-            shape.setLines(true);
-            shape.setCaption(QStringLiteral("Text"));
-            if (f >= static_cast<int>(TShapeForm::stFloatColorH) &&
-                f <= static_cast<int>(TShapeForm::stFloatColorS5)) {
-                shape.setScaleX(6);
-                shape.setScaleY(6);
-                shape.setCaption(QString());
-            } else if (f >= static_cast<int>(TShapeForm::shRect) &&
-                       f <= static_cast<int>(TShapeForm::shArrow)) {
-                shape.setScaleX(4);
-                shape.setScaleY(4);
-            } else if (f == static_cast<int>(TShapeForm::stArrowRight)) {
-                shape.setScaleX(30);
-                shape.setScaleY(20);
-            } else if (f != static_cast<int>(TShapeForm::trScaleForm) &&
-                       f < static_cast<int>(TShapeForm::sfHLinear)) {
-                shape.setScaleX(0.7L);
-                shape.setScaleY(0.7L);
-            } else if (f >= static_cast<int>(TShapeForm::sfHLinear)) {
-                shape.setScaleX(6);
-                shape.setScaleY(6);
+        const auto drawMono = [](const TXShape& shape) {
+            QImage mono(65, 65, QImage::Format_Mono);
+            mono.fill(0);
+            {
+                QPainter painter(&mono);
+                TCanvas canvas(painter);
+                Random().setSeed(4711);
+                shape.DrawAt(0, 0, canvas);
             }
-            QPainter painter(&sheet);
-            TCanvas canvas(painter);
-            shape.DrawAt((f % columns) * cell + 8, (f / columns) * cell + 8, canvas);
-        }
-        QVERIFY(sheet.save(file));
+            return mono;
+        };
+        TXShape plain;
+        plain.setShape(TShapeForm::stFloatColorD);
+        TXShape dithered;
+        dithered.setShape(TShapeForm::stFloatColorD);
+        dithered.setInvariant(true);
+        QCOMPARE(drawMono(plain), drawMono(dithered));
+        QVERIFY(!plain.Invariant());
     }
 };
 

@@ -169,7 +169,8 @@ void TDiagram::setGridPen(const TPen& value)
     AssignPen(m_gridPen, value);
 }
 
-void TDiagram::xRun(TCanvas& canvas, Extended step, int a, int b, RunMode mode, Extended scale)
+void TDiagram::xRun(TCanvas& canvas, Extended step, int a, int b, RunMode mode,
+                    Extended scale) const
 {
     if (!UsableStep(XMin(), XMax(), step))
         return;
@@ -188,7 +189,8 @@ void TDiagram::xRun(TCanvas& canvas, Extended step, int a, int b, RunMode mode, 
     }
 }
 
-void TDiagram::yRun(TCanvas& canvas, Extended step, int a, int b, RunMode mode, Extended scale)
+void TDiagram::yRun(TCanvas& canvas, Extended step, int a, int b, RunMode mode,
+                    Extended scale) const
 {
     if (!UsableStep(YMin(), YMax(), step))
         return;
@@ -206,7 +208,7 @@ void TDiagram::yRun(TCanvas& canvas, Extended step, int a, int b, RunMode mode, 
     }
 }
 
-void TDiagram::DrawAt(int32_t, int32_t, TCanvas& Canvas)
+void TDiagram::DrawAt(int32_t, int32_t, TCanvas& Canvas) const
 {
     if (m_ready == 0)
         return;

@@ -13,7 +13,7 @@ class TDiagram : public TXGraphicBitmap {
 public:
     explicit TDiagram(QWidget* parent = nullptr);
 
-    void DrawAt(int32_t X, int32_t Y, TCanvas& Canvas) override;
+    void DrawAt(int32_t X, int32_t Y, TCanvas& Canvas) const override;
     // Installed as the change notification of the owned pens, brush and font.
     virtual void GraphicChanged();
     virtual QPoint WorldToPixel(Extended X, Extended Y) const;
@@ -79,8 +79,8 @@ public:
 private:
     enum class RunMode { Text, Line };
     void setStep(std::array<Extended, 2>& steps, int index, Extended value);
-    void xRun(TCanvas& canvas, Extended step, int a, int b, RunMode mode, Extended scale);
-    void yRun(TCanvas& canvas, Extended step, int a, int b, RunMode mode, Extended scale);
+    void xRun(TCanvas& canvas, Extended step, int a, int b, RunMode mode, Extended scale) const;
+    void yRun(TCanvas& canvas, Extended step, int a, int b, RunMode mode, Extended scale) const;
 
     int32_t m_ready = 0;
     TBrush m_brush;

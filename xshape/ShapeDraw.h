@@ -131,7 +131,7 @@ void DrawRasterShape(const TShapeTarget& t, int64_t figure, int64_t mode);
 // A field of ScaleX x ScaleY cells (at least 2 x 2) blending the brush colour
 // into Color2 by formula 0 to 11 of the cell position; with Invariant, a
 // random dither of the two colours instead. Returns true when the canvas holds
-// 4 bits per pixel or fewer: then it dithers, and the caller keeps Invariant on.
+// 4 bits per pixel or fewer: then it dithers as well.
 bool DrawCellColourField(const TShapeTarget& t, int formula);
 
 // Stripes at least 3 pixels wide from the brush colour to Color2: vertical

@@ -1,11 +1,10 @@
 #include "xshape/XShape.h"
 
-#include "xshape/ShapeDraw.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -18,6 +17,109 @@ int64_t RoundToInt64(Extended v)
     constexpr Extended limit = 1e15L;
     return static_cast<int64_t>(RoundEven(std::clamp(v, -limit, limit)));
 }
+
+using TFormRoutine = void (*)(const TShapeTarget&);
+
+template <const auto& Table, TLetterScheme Scheme> void Labelled(const TShapeTarget& t)
+{
+    DrawLabelledPolygon(t, Table.data(), static_cast<int>(Table.size()), Scheme);
+}
+
+template <const auto& Table> void Polygon(const TShapeTarget& t)
+{
+    DrawTablePolygon(t, Table.data(), static_cast<int>(Table.size()));
+}
+
+template <int Kind> void TextBox(const TShapeTarget& t)
+{
+    DrawTextBox(t, Kind);
+}
+
+template <int Formula> void CellField(const TShapeTarget& t)
+{
+    DrawCellColourField(t, Formula);
+}
+
+template <int Kind> void Shadow(const TShapeTarget& t)
+{
+    DrawShadowShape(t, Kind);
+}
+
+template <int64_t Figure, int64_t Mode> void Raster(const TShapeTarget& t)
+{
+    DrawRasterShape(t, Figure, Mode);
+}
+
+void ScaledRaster(const TShapeTarget& t)
+{
+    DrawRasterShape(t, RoundToInt64(t.Style.ScaleX), RoundToInt64(t.Style.ScaleY));
+}
+
+template <TStripeDirection Direction> void Stripes(const TShapeTarget& t)
+{
+    DrawStripeField(t, Direction);
+}
+
+void Nothing(const TShapeTarget&) {}
+
+struct TFormRow {
+    TShapeForm form;
+    TFormRoutine draw;
+};
+
+using F = TShapeForm;
+
+// One row per form, in the order of TShapeForm.
+constexpr std::array<TFormRow, ShapeFormCount> FormRows{{
+    {F::srRect, Labelled<ShapeTables::Square, TLetterScheme::Square>},
+    {F::srRdRect, Nothing},
+    {F::srTriangle, Labelled<ShapeTables::Triangle, TLetterScheme::Triangle>},
+    {F::srArrow1, Polygon<ShapeTables::Arrow1>},
+    {F::srArrow2, Polygon<ShapeTables::Arrow2>},
+    {F::srArrow3, Polygon<ShapeTables::Arrow3>},
+    {F::srArrow4, Polygon<ShapeTables::Arrow4>},
+    {F::srLine, Labelled<ShapeTables::Line, TLetterScheme::Triangle>},
+    {F::stArrowRight, DrawBlockArrow},
+    {F::stTextBox, TextBox<0>},
+    {F::stRdTextBox, TextBox<1>},
+    {F::stTextCircle, TextBox<2>},
+    {F::stFloatColorH, CellField<0>},
+    {F::stFloatColorV, CellField<1>},
+    {F::stFloatColorD, CellField<2>},
+    {F::stFloatColorR, CellField<3>},
+    {F::stFloatColorA, CellField<4>},
+    {F::stFloatColorB, CellField<5>},
+    {F::stFloatColorX, CellField<6>},
+    {F::stFloatColorS1, CellField<7>},
+    {F::stFloatColorS2, CellField<8>},
+    {F::stFloatColorS3, CellField<9>},
+    {F::stFloatColorS4, CellField<10>},
+    {F::stFloatColorS5, CellField<11>},
+    {F::shRect, Shadow<1>},
+    {F::shRdRect, Shadow<6>},
+    {F::shEllipse, Shadow<2>},
+    {F::shText, Shadow<3>},
+    {F::shText2, Shadow<5>},
+    {F::shArrow, Shadow<4>},
+    {F::shHugo, DrawHollowEllipse},
+    {F::srTriangle2, Labelled<ShapeTables::Triangle2, TLetterScheme::Triangle>},
+    {F::trRect1, Raster<0, 1>},
+    {F::trRect2, Raster<0, 2>},
+    {F::trElli1, Raster<1, 1>},
+    {F::trElli2, Raster<1, 2>},
+    {F::trScaleForm, ScaledRaster},
+    {F::sfHLinear, Stripes<TStripeDirection::Across>},
+    {F::sfVLinear, Stripes<TStripeDirection::Down>},
+}};
+
+constexpr bool EveryFormInPlace()
+{
+    for (size_t i = 0; i < FormRows.size(); ++i)
+        if (static_cast<size_t>(FormRows[i].form) != i || !FormRows[i].draw)
+            return false;
+    return true;
+}
+static_assert(EveryFormInPlace(), "FormRows needs one row per form, in the order of TShapeForm");
 
 } // namespace
 
@@ -126,12 +228,8 @@ void TXShape::mouseDoubleClickEvent(QMouseEvent* event)
         OnDblClick();
 }
 
-void TXShape::DrawAt(int32_t X, int32_t Y, TCanvas& Canvas)
+TShapeStyle TXShape::shapeStyle() const
 {
-    // Only a control hidden on purpose; one whose window is not shown yet still draws.
-    if (testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden))
-        return;
-
     TShapeStyle style;
     style.W = width();
     style.H = height();
@@ -151,6 +249,16 @@ void TXShape::DrawAt(int32_t X, int32_t Y, TCanvas& Canvas)
     } else {
         style.Font.Assign(m_font);
     }
+    return style;
+}
+
+void TXShape::DrawAt(int32_t X, int32_t Y, TCanvas& Canvas) const
+{
+    // Only a control hidden on purpose; one whose window is not shown yet still draws.
+    if (testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden))
+        return;
+
+    const TShapeStyle style = shapeStyle();
     Canvas.Font.Assign(style.Font);
     Canvas.Brush.setStyle(TBrushStyle::Clear);
     Canvas.SetBkModeTransparent(true);
@@ -162,108 +270,9 @@ void TXShape::DrawAt(int32_t X, int32_t Y, TCanvas& Canvas)
     // Cell fields run one cell past the edges; a parent's canvas must not show that.
     painter.setClipRect(QRect(0, 0, width(), height()),
                         painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    const TShapeTarget t{style, Canvas, QPoint(0, 0)};
-    using namespace ShapeTables;
-    const auto labelled = [&t](const auto& table, TLetterScheme scheme) {
-        DrawLabelledPolygon(t, table.data(), static_cast<int>(table.size()), scheme);
-    };
-    const auto polygon = [&t](const auto& table) {
-        DrawTablePolygon(t, table.data(), static_cast<int>(table.size()));
-    };
-    const int form = static_cast<int>(m_shape);
-    switch (m_shape) {
-    case TShapeForm::srRect:
-        labelled(Square, TLetterScheme::Square);
-        break;
-    case TShapeForm::srRdRect:
-        break;
-    case TShapeForm::srTriangle:
-        labelled(Triangle, TLetterScheme::Triangle);
-        break;
-    case TShapeForm::srTriangle2:
-        labelled(Triangle2, TLetterScheme::Triangle);
-        break;
-    case TShapeForm::srArrow1:
-        polygon(Arrow1);
-        break;
-    case TShapeForm::srArrow2:
-        polygon(Arrow2);
-        break;
-    case TShapeForm::srArrow3:
-        polygon(Arrow3);
-        break;
-    case TShapeForm::srArrow4:
-        polygon(Arrow4);
-        break;
-    case TShapeForm::srLine:
-        labelled(Line, TLetterScheme::Triangle);
-        break;
-    case TShapeForm::stArrowRight:
-        DrawBlockArrow(t);
-        break;
-    case TShapeForm::stTextBox:
-    case TShapeForm::stRdTextBox:
-    case TShapeForm::stTextCircle:
-        DrawTextBox(t, form - static_cast<int>(TShapeForm::stTextBox));
-        break;
-    case TShapeForm::stFloatColorH:
-    case TShapeForm::stFloatColorV:
-    case TShapeForm::stFloatColorD:
-    case TShapeForm::stFloatColorR:
-    case TShapeForm::stFloatColorA:
-    case TShapeForm::stFloatColorB:
-    case TShapeForm::stFloatColorX:
-    case TShapeForm::stFloatColorS1:
-    case TShapeForm::stFloatColorS2:
-    case TShapeForm::stFloatColorS3:
-    case TShapeForm::stFloatColorS4:
-    case TShapeForm::stFloatColorS5:
-        // A display of 16 colours or fewer cannot blend: dither from now on.
-        if (DrawCellColourField(t, form - static_cast<int>(TShapeForm::stFloatColorH)))
-            m_invariant = true;
-        break;
-    case TShapeForm::shRect:
-        DrawShadowShape(t, 1);
-        break;
-    case TShapeForm::shEllipse:
-        DrawShadowShape(t, 2);
-        break;
-    case TShapeForm::shText:
-        DrawShadowShape(t, 3);
-        break;
-    case TShapeForm::shArrow:
-        DrawShadowShape(t, 4);
-        break;
-    case TShapeForm::shText2:
-        DrawShadowShape(t, 5);
-        break;
-    case TShapeForm::shRdRect:
-        DrawShadowShape(t, 6);
-        break;
-    case TShapeForm::shHugo:
-        DrawHollowEllipse(t);
-        break;
-    case TShapeForm::trRect1:
-        DrawRasterShape(t, 0, 1);
-        break;
-    case TShapeForm::trRect2:
-        DrawRasterShape(t, 0, 2);
-        break;
-    case TShapeForm::trElli1:
-        DrawRasterShape(t, 1, 1);
-        break;
-    case TShapeForm::trElli2:
-        DrawRasterShape(t, 1, 2);
-        break;
-    case TShapeForm::trScaleForm:
-        DrawRasterShape(t, RoundToInt64(m_scaleX), RoundToInt64(m_scaleY));
-        break;
-    case TShapeForm::sfHLinear:
-        DrawStripeField(t, TStripeDirection::Across);
-        break;
-    case TShapeForm::sfVLinear:
-        DrawStripeField(t, TStripeDirection::Down);
-        break;
-    }
+    // A stored value beyond the known forms draws nothing.
+    const auto form = static_cast<size_t>(m_shape);
+    if (form < FormRows.size())
+        FormRows[form].draw(TShapeTarget{style, Canvas, QPoint(0, 0)});
     painter.restore();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/Numbers.h"
+#include "xshape/ShapeDraw.h"
 #include "xshape/xshape.h"
 
 #include <QString>
@@ -60,7 +61,7 @@ class TXShape : public TXGraphicControl {
 public:
     explicit TXShape(QWidget* parent = nullptr);
 
-    void DrawAt(int32_t X, int32_t Y, TCanvas& Canvas) override;
+    void DrawAt(int32_t X, int32_t Y, TCanvas& Canvas) const override;
     // Installed as the change notification of the owned pen, brush and font.
     void StyleChanged();
 
@@ -103,6 +104,8 @@ protected:
 
 private:
     void changed();
+    // The properties as the figure routines read them, captions in the current font.
+    TShapeStyle shapeStyle() const;
 
     TShapeForm m_shape = TShapeForm::srRect;
     TBrush m_brush;

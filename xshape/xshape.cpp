@@ -10,7 +10,7 @@ TXGraphicControl::TXGraphicControl(QWidget* parent)
     setAutoFillBackground(false);
 }
 
-void TXGraphicControl::DrawOn(TCanvas& Canvas)
+void TXGraphicControl::DrawOn(TCanvas& Canvas) const
 {
     DrawAt(x(), y(), Canvas);
 }
@@ -36,17 +36,6 @@ void TXGraphicBitmap::resizeBuffer()
         m_buffer = QImage(s, QImage::Format_ARGB32_Premultiplied);
 }
 
-void TXGraphicBitmap::redrawBuffer()
-{
-    if (m_buffer.isNull())
-        return;
-    m_buffer.fill(Qt::transparent);
-    QPainter p(&m_buffer);
-    TCanvas canvas(p);
-    canvas.Font.setFont(font());
-    DrawAt(0, 0, canvas);
-}
-
 void TXGraphicBitmap::Invalidate()
 {
     resizeBuffer();
@@ -58,14 +47,12 @@ void TXGraphicBitmap::setWidth(int32_t value)
 {
     resize(value, height());
     Invalidate();
-    redrawBuffer();
 }
 
 void TXGraphicBitmap::setHeight(int32_t value)
 {
     resize(width(), value);
     Invalidate();
-    redrawBuffer();
 }
 
 void TXGraphicBitmap::resizeEvent(QResizeEvent*)
@@ -76,10 +63,15 @@ void TXGraphicBitmap::resizeEvent(QResizeEvent*)
 
 void TXGraphicBitmap::paintEvent(QPaintEvent*)
 {
-    if (m_bufferDirty) {
-        redrawBuffer();
-        m_bufferDirty = false;
+    // The only place the buffer is drawn: cleared, then the control draws into it.
+    if (m_bufferDirty && !m_buffer.isNull()) {
+        m_buffer.fill(Qt::transparent);
+        QPainter bufferPainter(&m_buffer);
+        TCanvas canvas(bufferPainter);
+        canvas.Font.setFont(font());
+        DrawAt(0, 0, canvas);
     }
+    m_bufferDirty = false;
     QPainter p(this);
     p.drawImage(0, 0, m_buffer);
 }

@@ -9,16 +9,17 @@
 
 // A windowless control: a child widget with no background of its own, so the
 // parent shows through wherever the control draws nothing. All its painting is
-// one call of DrawAt, which can paint the control onto any canvas.
+// one call of DrawAt, which can paint the control onto any canvas and leaves
+// the control as it was.
 class TXGraphicControl : public QWidget {
     Q_OBJECT
 public:
     explicit TXGraphicControl(QWidget* parent = nullptr);
 
     // Draws the whole control with its top-left corner at (X, Y).
-    virtual void DrawAt(int32_t X, int32_t Y, TCanvas& Canvas) = 0;
+    virtual void DrawAt(int32_t X, int32_t Y, TCanvas& Canvas) const = 0;
     // Draws the control at its own position onto a canvas that stands for the parent.
-    virtual void DrawOn(TCanvas& Canvas);
+    virtual void DrawOn(TCanvas& Canvas) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -35,7 +36,8 @@ class TXGraphicBitmap : public TXGraphicControl {
 public:
     explicit TXGraphicBitmap(QWidget* parent = nullptr);
 
-    // Marks the buffer stale (resized to the control) and schedules a repaint.
+    // Marks the buffer stale (resized to the control) and schedules a repaint,
+    // which redraws it.
     virtual void Invalidate();
 
     int32_t Width() const { return width(); }
@@ -52,8 +54,6 @@ protected:
 
 private:
     void resizeBuffer();
-    // Clears the buffer and lets the control draw into it.
-    void redrawBuffer();
 
     QImage m_buffer;
     bool m_bufferDirty = true;

@@ -1,0 +1,246 @@
+#include "tools/Sheets.h"
+
+#include "xshape/Diagram.h"
+#include "xshape/ShapeDraw.h"
+#include "xshape/XShape.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <functional>
+
+namespace {
+
+struct TRoutineCell {
+    const char* name;
+    std::function<void(TShapeStyle&)> setup;
+    std::function<void(const TShapeTarget&)> draw;
+};
+
+std::vector<TRoutineCell> RoutineCells()
+{
+    using namespace ShapeTables;
+    const auto table = [](const auto& points) {
+        return [&points](const TShapeTarget& t) {
+            DrawTablePolygon(t, points.data(), static_cast<int>(points.size()));
+        };
+    };
+    const auto none = [](TShapeStyle&) {
+    };
+    std::vector<TRoutineCell> all{
+        {"square", [](TShapeStyle& s) { s.Description = s.Lines = true; },
+         [](const TShapeTarget& t) {
+             DrawLabelledPolygon(t, Square.data(), 4, TLetterScheme::Square);
+         }},
+        {"square turned",
+         [](TShapeStyle& s) {
+             s.Rotation = 30;
+             s.ScaleX = 0.6L;
+         },
+         table(Square)},
+        {"triangle", [](TShapeStyle& s) { s.Description = true; },
+         [](const TShapeTarget& t) {
+             DrawLabelledPolygon(t, Triangle.data(), 3, TLetterScheme::Triangle);
+         }},
+        {"triangle 2", [](TShapeStyle& s) { s.Description = true; },
+         [](const TShapeTarget& t) {
+             DrawLabelledPolygon(t, Triangle2.data(), 3, TLetterScheme::Triangle);
+         }},
+        {"line", [](TShapeStyle& s) { s.Description = true; },
+         [](const TShapeTarget& t) {
+             DrawLabelledPolygon(t, Line.data(), 2, TLetterScheme::Triangle);
+         }},
+        {"arrow 1", none, table(Arrow1)},
+        {"arrow 2", none, table(Arrow2)},
+        {"arrow 3", none, table(Arrow3)},
+        {"arrow 4", none, table(Arrow4)},
+        {"arrow 2 turned", [](TShapeStyle& s) { s.Rotation = 135; }, table(Arrow2)},
+        {"block arrow right",
+         [](TShapeStyle& s) {
+             s.ScaleX = 20;
+             s.ScaleY = 10;
+         },
+         DrawBlockArrow},
+        {"block arrow down",
+         [](TShapeStyle& s) {
+             s.ScaleX = 10;
+             s.ScaleY = 20;
+             s.Rotation = 90;
+         },
+         DrawBlockArrow},
+        {"block arrow left",
+         [](TShapeStyle& s) {
+             s.ScaleX = 20;
+             s.ScaleY = 10;
+             s.Rotation = 180;
+         },
+         DrawBlockArrow},
+        {"text box", [](TShapeStyle& s) { s.Description = true; },
+         [](const TShapeTarget& t) {
+             DrawTextBox(t, 0);
+         }},
+        {"rounded text box",
+         [](TShapeStyle& s) {
+             s.Description = true;
+             s.ScaleX = s.ScaleY = 20;
+         },
+         [](const TShapeTarget& t) {
+             DrawTextBox(t, 1);
+         }},
+        {"text circle", [](TShapeStyle& s) { s.Description = true; },
+         [](const TShapeTarget& t) {
+             DrawTextBox(t, 2);
+         }}};
+    for (int kind = 1; kind <= 6; ++kind)
+        all.push_back({"shadow", [](TShapeStyle& s) { s.ScaleX = s.ScaleY = 5; },
+                       [kind](const TShapeTarget& t) {
+                           DrawShadowShape(t, kind);
+                       }});
+    all.push_back({"hollow ellipse", none, DrawHollowEllipse});
+    for (int mode = 0; mode <= 4; ++mode)
+        for (int figure : {0, 1, 2})
+            all.push_back({"raster", none, [figure, mode](const TShapeTarget& t) {
+                               DrawRasterShape(t, figure, mode);
+                           }});
+    for (int formula = 0; formula < 12; ++formula)
+        all.push_back({"cell field",
+                       [](TShapeStyle& s) {
+                           s.ScaleX = s.ScaleY = 5;
+                           s.Rotation = 0.3L;
+                           s.Description = true;
+                       },
+                       [formula](const TShapeTarget& t) {
+                           DrawCellColourField(t, formula);
+                       }});
+    for (auto direction : {TStripeDirection::Across, TStripeDirection::Down})
+        all.push_back({"stripes", [](TShapeStyle& s) { s.ScaleX = s.ScaleY = 6; },
+                       [direction](const TShapeTarget& t) {
+                           DrawStripeField(t, direction);
+                       }});
+    return all;
+}
+
+} // namespace
+
+std::vector<TRoutineTile> RoutineTiles()
+{
+    std::vector<TRoutineTile> tiles;
+    for (const TRoutineCell& cell : RoutineCells()) {
+        TShapeStyle s;
+        s.W = 80;
+        s.H = 60;
+        s.Brush.setColor(0x80E0FF);
+        s.Pen.setColor(0x800000);
+        s.Color2 = 0x808080;
+        s.Caption = QStringLiteral("Preis");
+        cell.setup(s);
+        QImage tile(s.W + 24, s.H + 32, QImage::Format_ARGB32_Premultiplied);
+        tile.fill(Qt::white);
+        for (int y = 0; y < s.H; ++y)
+            for (int x = 0; x < s.W; ++x)
+                tile.setPixel(x + 12, y + 16, (x / 8) % 2 ? qRgb(255, 255, 255) : qRgb(40, 90, 40));
+        const QImage ground = tile.copy();
+        {
+            QPainter painter(&tile);
+            painter.translate(12, 16);
+            TCanvas canvas(painter);
+            canvas.Brush.setStyle(TBrushStyle::Clear);
+            canvas.SetBkModeTransparent(true);
+            cell.draw(TShapeTarget{s, canvas, QPoint()});
+        }
+        tiles.push_back({QString::fromLatin1(cell.name), ground, tile});
+    }
+    return tiles;
+}
+
+QImage RoutineSheet(const std::vector<TRoutineTile>& tiles)
+{
+    constexpr int cellW = 110;
+    constexpr int cellH = 100;
+    constexpr int columns = 8;
+    const int count = static_cast<int>(tiles.size());
+    const int rows = (count + columns - 1) / columns;
+    QImage image(columns * cellW, rows * cellH, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    for (int i = 0; i < count; ++i)
+        painter.drawImage(QPoint(i % columns * cellW, i / columns * cellH), tiles[i].picture);
+    return image;
+}
+
+QImage FormSheet()
+{
+    constexpr int cell = 96, columns = 8;
+    QImage sheet(columns * cell, (ShapeFormCount + columns - 1) / columns * cell,
+                 QImage::Format_RGB32);
+    sheet.fill(Qt::lightGray);
+    QWidget parent;
+    for (int f = 0; f < ShapeFormCount; ++f) {
+        TXShape shape(&parent);
+        shape.setGeometry(8, 8, cell - 16, cell - 16);
+        shape.setShape(static_cast<TShapeForm>(f));
+        shape.Brush().setColor(0x80FF80);
+        shape.setColor2(0x0080FF);
+        shape.Pen().setColor(clr::Navy);
+        shape.setDescription(true);
+        shape.setLines(true);
+        shape.setCaption(QStringLiteral("Text"));
+        if (f >= static_cast<int>(TShapeForm::stFloatColorH) &&
+            f <= static_cast<int>(TShapeForm::stFloatColorS5)) {
+            shape.setScaleX(6);
+            shape.setScaleY(6);
+            shape.setCaption(QString());
+        } else if (f >= static_cast<int>(TShapeForm::shRect) &&
+                   f <= static_cast<int>(TShapeForm::shArrow)) {
+            shape.setScaleX(4);
+            shape.setScaleY(4);
+        } else if (f == static_cast<int>(TShapeForm::stArrowRight)) {
+            shape.setScaleX(30);
+            shape.setScaleY(20);
+        } else if (f != static_cast<int>(TShapeForm::trScaleForm) &&
+                   f < static_cast<int>(TShapeForm::sfHLinear)) {
+            shape.setScaleX(0.7L);
+            shape.setScaleY(0.7L);
+        } else if (f >= static_cast<int>(TShapeForm::sfHLinear)) {
+            shape.setScaleX(6);
+            shape.setScaleY(6);
+        }
+        QPainter painter(&sheet);
+        TCanvas canvas(painter);
+        shape.DrawAt((f % columns) * cell + 8, (f / columns) * cell + 8, canvas);
+    }
+    return sheet;
+}
+
+void SetUpChart(TDiagram& d)
+{
+    d.setWidth(407);
+    d.setHeight(330);
+    d.setColor(clr::White);
+    d.setXMin(-0.2);
+    d.setXMax(3.0);
+    d.setYMin(-10.0);
+    d.setYMax(100.0);
+    d.setXMarkLE(10.0);
+    d.setYMarkLE(20.0);
+    d.setXGridLE(0.25);
+    d.setYGridLE(10.0);
+    d.setXTextLE(10.0);
+    d.setYTextLE(10.0);
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    d.Font().setFont(f);
+    d.GridPen().setColor(clr::Silver);
+    d.GridPen().setStyle(TPenStyle::Dot);
+    d.GridPen().setMode(TPenMode::Mask);
+}
+
+QImage RenderDiagram(const TDiagram& d, QColor under)
+{
+    QImage image(d.size(), QImage::Format_RGB32);
+    image.fill(under);
+    QPainter p(&image);
+    TCanvas canvas(p);
+    d.DrawAt(0, 0, canvas);
+    return image;
+}
