@@ -45,7 +45,7 @@ inline void onNextModal(std::function<void(QWidget*)> check)
 inline const TExercise* ExerciseOf(const QWidget* window)
 {
     for (const TExercise& e : Exercises())
-        if (e.window() == window)
+        if (window && e.window() == window)
             return &e;
     return nullptr;
 }

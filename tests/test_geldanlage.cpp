@@ -279,36 +279,6 @@ private slots:
             QCOMPARE(fmGeldanlage->Edit2->text(), texts[1]);
         }
     }
-
-    void spinButtons_data()
-    {
-        QTest::addColumn<int>("field");
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<QString>("after");
-        QTest::addRow("first up from 0") << 1 << "0" << 1 << "1";
-        QTest::addRow("second up from 0") << 2 << "0" << 1 << "1";
-        QTest::addRow("second down at 0 stays") << 2 << "0" << -1 << "0";
-        QTest::addRow("first top of range") << 1 << "5000" << 1 << "5000";
-        QTest::addRow("second top of range") << 2 << "4999" << 2 << "5000";
-        QTest::addRow("typed amount above range clamps") << 1 << "13200" << -1 << "4999";
-    }
-    void spinButtons()
-    {
-        QFETCH(int, field);
-        QFETCH(QString, before);
-        QFETCH(int, steps);
-        QFETCH(QString, after);
-        QLineEdit* edit = field == 1 ? fmGeldanlage->Edit1 : fmGeldanlage->Edit2;
-        QLineEdit* other = field == 1 ? fmGeldanlage->Edit2 : fmGeldanlage->Edit1;
-        other->setText(QStringLiteral("untouched"));
-        edit->setText(before);
-        edit->setFocus();
-        for (int i = 0; i < std::abs(steps); ++i)
-            QTest::keyClick(edit, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
-        QCOMPARE(edit->text(), after);
-        QCOMPARE(other->text(), QStringLiteral("untouched"));
-    }
 };
 
 TRAINER_TEST_MAIN(TestGeldanlage)

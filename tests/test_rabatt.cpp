@@ -199,29 +199,6 @@ private slots:
         QVERIFY(counted > 100);
     }
 
-    void spinButtons_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<QString>("after");
-        QTest::addRow("up from 0") << "0" << 1 << "1";
-        QTest::addRow("down at 0 stays") << "0" << -1 << "0";
-        QTest::addRow("typed value wins") << "998" << 1 << "999";
-        QTest::addRow("top of range") << "5000" << 1 << "5000";
-        QTest::addRow("above range clamps") << "7000" << -1 << "4999";
-        QTest::addRow("plain digits") << "1999" << 3 << "2002";
-    }
-    void spinButtons()
-    {
-        QFETCH(QString, before);
-        QFETCH(int, steps);
-        QFETCH(QString, after);
-        fmRabatt->Edit1->setText(before);
-        for (int i = 0; i < std::abs(steps); ++i)
-            QTest::keyClick(fmRabatt->Edit1, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
-        QCOMPARE(fmRabatt->Edit1->text(), after);
-    }
-
     void spinButtonsKeepPositionOverText()
     {
         fmRabatt->Edit1->setText(QStringLiteral("40"));
