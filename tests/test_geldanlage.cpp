@@ -54,31 +54,25 @@ private slots:
         QTest::addColumn<int>("capital");
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("term");
-        QTest::addColumn<QString>("simple");
-        QTest::addColumn<QString>("compound");
-        QTest::addRow("1000 at 5 for 5, halves in years 3 and 5 go down") << 1000 << 5 << 5 << "250"
-                                                                          << "276,27";
-        QTest::addRow("500 at 2 for 2, one decimal") << 500 << 2 << 2 << "20"
-                                                     << "20,2";
-        QTest::addRow("2000 at 3 for 4") << 2000 << 3 << 4 << "240"
-                                         << "251,01";
-        QTest::addRow("20000 at 6 for 11, largest") << 20000 << 6 << 11 << "13200"
-                                                    << "17965,97";
-        QTest::addRow("500 at 4 for 2") << 500 << 4 << 2 << "40"
-                                        << "40,8";
-        QTest::addRow("10000 at 2 for 2, whole euros") << 10000 << 2 << 2 << "400"
-                                                       << "404";
+        QTest::addColumn<QStringList>("amounts"); // simple, compound
+        QTest::addRow("1000 at 5 for 5, halves in years 3 and 5 go down")
+            << 1000 << 5 << 5 << QStringList{"250", "276,27"};
+        QTest::addRow("500 at 2 for 2, one decimal") << 500 << 2 << 2 << QStringList{"20", "20,2"};
+        QTest::addRow("2000 at 3 for 4") << 2000 << 3 << 4 << QStringList{"240", "251,01"};
+        QTest::addRow("20000 at 6 for 11, largest")
+            << 20000 << 6 << 11 << QStringList{"13200", "17965,97"};
+        QTest::addRow("500 at 4 for 2") << 500 << 4 << 2 << QStringList{"40", "40,8"};
+        QTest::addRow("10000 at 2 for 2, whole euros")
+            << 10000 << 2 << 2 << QStringList{"400", "404"};
     }
     void amounts()
     {
         QFETCH(int, capital);
         QFETCH(int, rate);
         QFETCH(int, term);
-        QFETCH(QString, simple);
-        QFETCH(QString, compound);
+        QFETCH(QStringList, amounts);
         const auto expected = geldanlage::ExpectedTexts({capital, rate, term});
-        QCOMPARE(expected.simple, simple);
-        QCOMPARE(expected.compound, compound);
+        QCOMPARE((QStringList{expected.simple, expected.compound}), amounts);
     }
 
     void everyTaskHasSoundAmounts()
@@ -176,63 +170,50 @@ private slots:
         QTest::addColumn<int>("capital");
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("term");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
+        QTest::addColumn<QStringList>("entries");
         QTest::addColumn<bool>("right");
-        QTest::addRow("both right") << 1000 << 5 << 5 << "250"
-                                    << "276,27" << true;
-        QTest::addRow("largest task right") << 20000 << 6 << 11 << "13200"
-                                            << "17965,97" << true;
-        QTest::addRow("one decimal right") << 500 << 2 << 2 << "20"
-                                           << "20,2" << true;
-        QTest::addRow("trailing zero") << 500 << 2 << 2 << "20"
-                                       << "20,20" << false;
-        QTest::addRow("cents on whole euros") << 1000 << 5 << 5 << "250,00"
-                                              << "276,27" << false;
-        QTest::addRow("euro sign") << 1000 << 5 << 5 << "250 €"
-                                   << "276,27" << false;
-        QTest::addRow("leading blank") << 1000 << 5 << 5 << " 250"
-                                       << "276,27" << false;
-        QTest::addRow("trailing blank") << 1000 << 5 << 5 << "250"
-                                        << "276,27 " << false;
-        QTest::addRow("decimal point") << 1000 << 5 << 5 << "250"
-                                       << "276.27" << false;
-        QTest::addRow("exact halves to even") << 1000 << 5 << 5 << "250"
-                                              << "276,28" << false;
-        QTest::addRow("first right second wrong") << 2000 << 3 << 4 << "240"
-                                                  << "251" << false;
-        QTest::addRow("first wrong second right") << 2000 << 3 << 4 << "241"
-                                                  << "251,01" << false;
-        QTest::addRow("swapped") << 2000 << 3 << 4 << "251,01"
-                                 << "240" << false;
-        QTest::addRow("untouched") << 2000 << 3 << 4 << "0"
-                                   << "0" << false;
-        QTest::addRow("empty") << 2000 << 3 << 4 << ""
-                               << "" << false;
-        QTest::addRow("letters") << 2000 << 3 << 4 << "zweihundert"
-                                 << "x" << false;
-        QTest::addRow("long") << 2000 << 3 << 4 << QString(5000, QLatin1Char('7')) << "251,01"
-                              << false;
+        QTest::addRow("both right") << 1000 << 5 << 5 << QStringList{"250", "276,27"} << true;
+        QTest::addRow("largest task right")
+            << 20000 << 6 << 11 << QStringList{"13200", "17965,97"} << true;
+        QTest::addRow("one decimal right") << 500 << 2 << 2 << QStringList{"20", "20,2"} << true;
+        QTest::addRow("trailing zero") << 500 << 2 << 2 << QStringList{"20", "20,20"} << false;
+        QTest::addRow("cents on whole euros")
+            << 1000 << 5 << 5 << QStringList{"250,00", "276,27"} << false;
+        QTest::addRow("euro sign") << 1000 << 5 << 5 << QStringList{"250 €", "276,27"} << false;
+        QTest::addRow("leading blank") << 1000 << 5 << 5 << QStringList{" 250", "276,27"} << false;
+        QTest::addRow("trailing blank") << 1000 << 5 << 5 << QStringList{"250", "276,27 "} << false;
+        QTest::addRow("decimal point") << 1000 << 5 << 5 << QStringList{"250", "276.27"} << false;
+        QTest::addRow("exact halves to even")
+            << 1000 << 5 << 5 << QStringList{"250", "276,28"} << false;
+        QTest::addRow("first right second wrong")
+            << 2000 << 3 << 4 << QStringList{"240", "251"} << false;
+        QTest::addRow("first wrong second right")
+            << 2000 << 3 << 4 << QStringList{"241", "251,01"} << false;
+        QTest::addRow("swapped") << 2000 << 3 << 4 << QStringList{"251,01", "240"} << false;
+        QTest::addRow("untouched") << 2000 << 3 << 4 << QStringList{"0", "0"} << false;
+        QTest::addRow("empty") << 2000 << 3 << 4 << QStringList{"", ""} << false;
+        QTest::addRow("letters") << 2000 << 3 << 4 << QStringList{"zweihundert", "x"} << false;
+        QTest::addRow("long") << 2000 << 3 << 4
+                              << QStringList{QString(5000, QLatin1Char('7')), "251,01"} << false;
     }
     void verdicts()
     {
         QFETCH(int, capital);
         QFETCH(int, rate);
         QFETCH(int, term);
-        QFETCH(QString, first);
-        QFETCH(QString, second);
+        QFETCH(QStringList, entries);
         QFETCH(bool, right);
         const Task t{capital, rate, term};
         const auto expected = geldanlage::ExpectedTexts(t);
         fmGeldanlage->setTask(t);
-        answerBoth(first, second);
+        answerBoth(entries[0], entries[1]);
         expectVerdict(right, right
                                  ? QString()
                                  : QStringLiteral("Eigentlich hätten es %1 € und %2 € sein müssen.")
                                        .arg(expected.simple, expected.compound));
         // Nothing typed is touched.
-        QCOMPARE(fmGeldanlage->Edit1->text(), first);
-        QCOMPARE(fmGeldanlage->Edit2->text(), second);
+        QCOMPARE(fmGeldanlage->Edit1->text(), entries[0]);
+        QCOMPARE(fmGeldanlage->Edit2->text(), entries[1]);
     }
 
     void everyEvaluationCounts()

@@ -107,11 +107,12 @@ void checkLayout(TfmVorlage* w)
 class TestLayout : public ExerciseTest {
     Q_OBJECT
 private:
-    // Shows the window of a table row's exercise, found by its object name.
-    TfmVorlage* showWindow(const QString& name)
+    // Shows the window of the exercise whose tab text begins the row's tag.
+    static TfmVorlage* rowWindow()
     {
+        const QString tag = QString::fromUtf8(QTest::currentDataTag()).section(' ', 0, 0);
         for (const TExercise& e : Exercises())
-            if (e.window()->objectName() == name) {
+            if (tag == QString::fromUtf8(e.tabText)) {
                 Form2->TabControl1->setCurrentIndex(e.tab);
                 return e.window();
             }
@@ -124,8 +125,6 @@ private slots:
 
     void windows_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("tabText");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("taskLine");
         QTest::addColumn<QStringList>("tips");
@@ -133,135 +132,84 @@ private slots:
         QTest::addColumn<QString>("tabOrder");   // from the first control
         QTest::addColumn<QString>("fills");      // children over the whole area above the panel
         QTest::addColumn<QColor>("background");  // invalid: drawn anew with each task
-        const QString lists = QStringLiteral("ComboBox1 ComboBox2 ComboBox3");
+        const auto row = [](const char* tab, const char* title, const char* taskLine,
+                            const QStringList& tips, const QStringList& labels,
+                            const char* tabOrder, const char* fills, const QColor& background) {
+            QTest::addRow("%s", tab) << QString(title) << QString(taskLine) << tips << labels
+                                     << QString(tabOrder) << QString(fills) << background;
+        };
+        const char* const lists = "ComboBox1 ComboBox2 ComboBox3";
         const QColor plain = QApplication::palette().color(QPalette::Window);
         const QString percent = QStringLiteral("Prozentwert = Prozentsatz · Grundwert");
-        const QString shift = QStringLiteral(
-            "Zur Umrechnung von Prozentsatz in Prozentzahl muss das Komma um 2 Stellen "
-            "verschoben werden");
+        const QString shift = QStringLiteral("Zur Umrechnung von Prozentsatz in Prozentzahl muss "
+                                             "das Komma um 2 Stellen verschoben werden");
         const QString easy = QStringLiteral("Nimms locker, jeder lernt es irgendwann! ");
         const QString times100 =
             QStringLiteral("Um den Anteil in Prozent umzurechnen musst Du mit 100 multiplizieren.");
         const QString fraction = QStringLiteral("Prozentsatz = Prozentwert / Grundwert");
-        QTest::addRow("Schätzen")
-            << "fmSchaetzen"
-            << "Schätzen"
-            << "Schaetzen"
-            << "Schätze jeweils den Prozentsatz der von Farbe bedeckt wird !"
-            << QStringList{"Welcher Anteil des jeweiligen Kreises ist farbig ?",
-                           "1/2 ist 50%  1/3 = 33%  1/4 = 25% ",
-                           "3 Stunden auf der Uhr entsprechen 25% ", easy}
-            << QStringList{} << lists << "PaintBox1" << plain;
-        QTest::addRow("Rabatt")
-            << "fmRabatt"
-            << "Rabatt"
-            << "Rabatt"
-            << "Berechne den aktuellen Preis des Computers in € !"
-            << QStringList{percent, "Die aktuelle Preis ist der Grundwert", shift,
-                           "Wenn der Preis geändert wurde, so ergibt sich auch ein neuer "
-                           "Grundwert."}
-            << QStringList{"Label1=Preis (auf DM gerundet)"} << "Edit1"
-            << "" << plain;
-        QTest::addRow("Diagramm")
-            << "fmDiagramm"
-            << "Diagramm"
-            << "Diagramm"
-            << "Wieviel Geld (auf DM gerundet) erhalten die einzelnen Kinder ?"
-            << QStringList{percent, "Die gesamte Erbschaft ist der Grundwert", shift,
-                           "Prozentwerte lassen sich auch mit dem Dreisatz berechnen.\n\rDabei "
-                           "enstspricht der Grundwert 100%"}
-            << QStringList{"Label2=Jan :", "Label3=Tina :", "Label4=Jörg :",
-                           "Label5=Jan",   "Label6=Tina",   "Label7=Jörg"}
-            << "Edit1 Edit2 Edit3"
-            << "" << QColor(0x80, 0xFF, 0xFF);
-        QTest::addRow("Flächen")
-            << "fmFlaechen"
-            << "Flächen"
-            << "Flächen"
-            << "Zu wieviel Prozent ist das blaue Rechteck vom roten überbedeckt ?"
-            << QStringList{"Rechtecksflächen berechnen sich zu Länge · Breite ! ", fraction,
-                           "Du musst also nur die Fläche des roten Rechtecks durch die des "
-                           "weissen teilen.",
-                           times100}
-            << QStringList{"Label5=Prozentsatz (gerundet) :"} << "ComboBox1"
-            << "" << QColor(0xCD, 0xCF, 0xC2);
-        QTest::addRow("Steigung")
-            << "fmSteigung"
-            << "Steigung"
-            << "Steigung"
-            << "Berechne die Steigung in % für die Bereiche A, B und C !"
-            << QStringList{"Steigung berechnet sich zu Höhenunterschied / Längenunterschied",
-                           "50m auf 200m sind z.B. 1/4 = 25%",
-                           "Um die Prozentzahl zu erhalten, musst du den Bruch mit 100 erweitern",
-                           "Wie Du hier siehst, geht es bergauf!"}
-            << QStringList{} << lists << "" << QColor(0xCF, 0xD7, 0xDA);
-        QTest::addRow("Würfeln")
-            << "fmWuerfeln"
-            << "Würfeln"
-            << "Würfeln"
-            << "In wieviel Prozent der Fälle ist eine 6 gefallen?"
-            << QStringList{"Der Prozentwert ist die Zahl der aufgetretenen 6er", fraction,
-                           "Der Grundwert ist die Zahl aller Würfe.", times100}
-            << QStringList{} << "Edit1"
-            << "PaintBox1" << QColor(0x80, 0, 0);
-        QTest::addRow("Zinsrechnung")
-            << "fmZins"
-            << "Zinsrechnung"
-            << "Zinsrechnung"
-            << "Berechne jeweils den Inhalt der Felder"
-            << QStringList{"Jahreszins = Zinssatz·Kapital",
-                           "Zins für eine bestimmte Tageszahl ist Tageszahl/360·Jahreszins",
-                           "Berechne möglichst zuerst den Jahreszins.",
-                           "Denke auch daran, den Dreisatz zu verwnden."}
-            << QStringList{"Label1=Hier wurde innerhalb eines Jahres gespart :",
-                           "Label2=Ich will folgendes üben :"}
-            << "Edit1 ComboBox3"
-            << "" << QColor(Qt::red);
-        QTest::addRow("Wachstum") << "fmWachstum"
-                                  << "Wachstum"
-                                  << "Wachstum"
-                                  << "Schätze jeweils das prozentuale Wachstum" << QStringList{}
-                                  << QStringList{} << lists << "Diagram1" << plain;
-        QTest::addRow("Geldanlage")
-            << "fmGeldanlage"
-            << "Geldanlage"
-            << "Geldanlage"
-            << "Berechne jeweils den Zins insgesamt."
-            << QStringList{"Wenn jedes Jahr abgehoben wird, dann kommt jedes Jahr der gleiche "
-                           "Zins dazu.",
-                           "Wenn nicht abgehoben wird, dann musst du für jedes Jahr das Kapital "
-                           "neu ausrechnen.",
-                           "Wenn nicht abgehoben wird, dann gilt in jedem Jahr: neues Kapital = "
-                           "altes Kapital + Zins"}
-            << QStringList{"Label1=Zins, wenn er jedes Jahr die Zinsen abhebt",
-                           "Label2=Zins, wenn er den Jahreszins stehenlässt"}
-            << "Edit1 Edit2"
-            << "" << QColor(0x80, 0x80, 0xC0);
-        QTest::addRow("Pauken") << "fmPauken"
-                                << "Pauken"
-                                << "Pauken"
-                                << "Berechne  !"
-                                << QStringList{percent, fraction,
-                                               "Grundwert   = Prozentwert / Prozentsatz",
-                                               "Prozentzahl = Prozentsatz · 100"}
-                                << QStringList{"Label1=Antwort: "} << "Edit1"
-                                << "" << QColor();
-        QTest::addRow("Börse") << "fmBoerse"
-                               << "Börse"
-                               << "Börse"
-                               << "Bestimme jeweils um wieviel Prozent der Kurs zugenommen hat!"
-                               << QStringList{"Links steht der Startwert, rechts der Endwert.",
-                                              "Wären Startwert und Endwert gleich so wäre die "
-                                              "Zunahme 0%",
-                                              "Bei doppeltem Endwert ist die Zunahme 100%", easy}
-                               << QStringList{"Label1=Mathe AG", "Label2=Global Percentage",
-                                              "Label3=Schüler & Partner"}
-                               << lists << "XShape1 PaintBox1" << plain;
+        row("Schätzen", "Schaetzen", "Schätze jeweils den Prozentsatz der von Farbe bedeckt wird !",
+            {"Welcher Anteil des jeweiligen Kreises ist farbig ?",
+             "1/2 ist 50%  1/3 = 33%  1/4 = 25% ", "3 Stunden auf der Uhr entsprechen 25% ", easy},
+            {}, lists, "PaintBox1", plain);
+        row("Rabatt", "Rabatt", "Berechne den aktuellen Preis des Computers in € !",
+            {percent, "Die aktuelle Preis ist der Grundwert", shift,
+             "Wenn der Preis geändert wurde, so ergibt sich auch ein neuer Grundwert."},
+            {"Label1=Preis (auf DM gerundet)"}, "Edit1", "", plain);
+        row("Diagramm", "Diagramm",
+            "Wieviel Geld (auf DM gerundet) erhalten die einzelnen Kinder ?",
+            {percent, "Die gesamte Erbschaft ist der Grundwert", shift,
+             "Prozentwerte lassen sich auch mit dem Dreisatz berechnen.\n\rDabei enstspricht der "
+             "Grundwert 100%"},
+            {"Label2=Jan :", "Label3=Tina :", "Label4=Jörg :", "Label5=Jan", "Label6=Tina",
+             "Label7=Jörg"},
+            "Edit1 Edit2 Edit3", "", QColor(0x80, 0xFF, 0xFF));
+        row("Flächen", "Flächen",
+            "Zu wieviel Prozent ist das blaue Rechteck vom roten überbedeckt ?",
+            {"Rechtecksflächen berechnen sich zu Länge · Breite ! ", fraction,
+             "Du musst also nur die Fläche des roten Rechtecks durch die des weissen teilen.",
+             times100},
+            {"Label5=Prozentsatz (gerundet) :"}, "ComboBox1", "", QColor(0xCD, 0xCF, 0xC2));
+        row("Steigung", "Steigung", "Berechne die Steigung in % für die Bereiche A, B und C !",
+            {"Steigung berechnet sich zu Höhenunterschied / Längenunterschied",
+             "50m auf 200m sind z.B. 1/4 = 25%",
+             "Um die Prozentzahl zu erhalten, musst du den Bruch mit 100 erweitern",
+             "Wie Du hier siehst, geht es bergauf!"},
+            {}, lists, "", QColor(0xCF, 0xD7, 0xDA));
+        row("Würfeln", "Würfeln", "In wieviel Prozent der Fälle ist eine 6 gefallen?",
+            {"Der Prozentwert ist die Zahl der aufgetretenen 6er", fraction,
+             "Der Grundwert ist die Zahl aller Würfe.", times100},
+            {}, "Edit1", "PaintBox1", QColor(0x80, 0, 0));
+        row("Zinsrechnung", "Zinsrechnung", "Berechne jeweils den Inhalt der Felder",
+            {"Jahreszins = Zinssatz·Kapital",
+             "Zins für eine bestimmte Tageszahl ist Tageszahl/360·Jahreszins",
+             "Berechne möglichst zuerst den Jahreszins.",
+             "Denke auch daran, den Dreisatz zu verwnden."},
+            {"Label1=Hier wurde innerhalb eines Jahres gespart :",
+             "Label2=Ich will folgendes üben :"},
+            "Edit1 ComboBox3", "", QColor(Qt::red));
+        row("Wachstum", "Wachstum", "Schätze jeweils das prozentuale Wachstum", {}, {}, lists,
+            "Diagram1", plain);
+        row("Geldanlage", "Geldanlage", "Berechne jeweils den Zins insgesamt.",
+            {"Wenn jedes Jahr abgehoben wird, dann kommt jedes Jahr der gleiche Zins dazu.",
+             "Wenn nicht abgehoben wird, dann musst du für jedes Jahr das Kapital neu ausrechnen.",
+             "Wenn nicht abgehoben wird, dann gilt in jedem Jahr: neues Kapital = altes Kapital "
+             "+ Zins"},
+            {"Label1=Zins, wenn er jedes Jahr die Zinsen abhebt",
+             "Label2=Zins, wenn er den Jahreszins stehenlässt"},
+            "Edit1 Edit2", "", QColor(0x80, 0x80, 0xC0));
+        row("Pauken", "Pauken", "Berechne  !",
+            {percent, fraction, "Grundwert   = Prozentwert / Prozentsatz",
+             "Prozentzahl = Prozentsatz · 100"},
+            {"Label1=Antwort: "}, "Edit1", "", QColor());
+        row("Börse", "Börse", "Bestimme jeweils um wieviel Prozent der Kurs zugenommen hat!",
+            {"Links steht der Startwert, rechts der Endwert.",
+             "Wären Startwert und Endwert gleich so wäre die Zunahme 0%",
+             "Bei doppeltem Endwert ist die Zunahme 100%", easy},
+            {"Label1=Mathe AG", "Label2=Global Percentage", "Label3=Schüler & Partner"}, lists,
+            "XShape1 PaintBox1", plain);
     }
     void windows()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, tabText);
         QFETCH(QString, title);
         QFETCH(QString, taskLine);
         QFETCH(QStringList, tips);
@@ -269,11 +217,12 @@ private slots:
         QFETCH(QString, tabOrder);
         QFETCH(QString, fills);
         QFETCH(QColor, background);
-        TfmVorlage* w = showWindow(window);
+        TfmVorlage* w = rowWindow();
         QVERIFY(w);
         QCOMPARE(Form2->CurrentExercise, w);
         QVERIFY(w->isVisible());
-        QCOMPARE(Form2->TabControl1->tabText(Form2->TabControl1->currentIndex()), tabText);
+        QCOMPARE(Form2->TabControl1->tabText(Form2->TabControl1->currentIndex()),
+                 QString::fromUtf8(QTest::currentDataTag()));
         QCOMPARE(w->windowTitle(), title);
         QCOMPARE(w->laTaskText->text(), taskLine);
         QCOMPARE(w->Tips, tips);
@@ -311,32 +260,27 @@ private slots:
 
     void pickLists_data()
     {
-        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("lists");
         QTest::addColumn<QString>("items");
         QTest::addColumn<int>("rowHeight"); // 0: the style's
-        const QString lists = QStringLiteral("ComboBox1 ComboBox2 ComboBox3");
-        QTest::addRow("Schätzen") << "fmSchaetzen" << lists << "0 10 20 25 33 40 50 67 75 80 90 100"
-                                  << 16;
-        QTest::addRow("Flächen") << "fmFlaechen"
-                                 << "ComboBox1" << numbers(0, 100) << 16;
-        QTest::addRow("Steigung") << "fmSteigung" << lists << numbers(0, 30) << 16;
-        QTest::addRow("Wachstum") << "fmWachstum" << lists << numbers(0, 125, 25) << 0;
-        QTest::addRow("Börse") << "fmBoerse" << lists
-                               << "-88 -45 -25 -12 -8 -5 -4 -3 -2 -1 0 1 2 3 4 6 12 25 40 50 55"
-                               << 0;
-        QTest::addRow("Zins days") << "fmZins"
-                                   << "ComboBox1" << numbers(1, 30, 1, ".") << 0;
-        QTest::addRow("Zins months") << "fmZins"
-                                     << "ComboBox2" << numbers(1, 12, 1, ".") << 0;
+        const auto row = [](const char* tag, const char* lists, const QString& items, int height) {
+            QTest::addRow("%s", tag) << QString(lists) << items << height;
+        };
+        const char* const lists = "ComboBox1 ComboBox2 ComboBox3";
+        row("Schätzen", lists, "0 10 20 25 33 40 50 67 75 80 90 100", 16);
+        row("Flächen", "ComboBox1", numbers(0, 100), 16);
+        row("Steigung", lists, numbers(0, 30), 16);
+        row("Wachstum", lists, numbers(0, 125, 25), 0);
+        row("Börse", lists, "-88 -45 -25 -12 -8 -5 -4 -3 -2 -1 0 1 2 3 4 6 12 25 40 50 55", 0);
+        row("Zinsrechnung days", "ComboBox1", numbers(1, 30, 1, "."), 0);
+        row("Zinsrechnung months", "ComboBox2", numbers(1, 12, 1, "."), 0);
     }
     void pickLists()
     {
-        QFETCH(QString, window);
         QFETCH(QString, lists);
         QFETCH(QString, items);
         QFETCH(int, rowHeight);
-        TfmVorlage* w = showWindow(window);
+        TfmVorlage* w = rowWindow();
         QVERIFY(w);
         for (const QString& name : lists.split(' ')) {
             auto* box = w->findChild<QComboBox*>(name);
@@ -353,62 +297,36 @@ private slots:
     // field's text wins over the last position.
     void spinButtons_data()
     {
-        QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("before");
         QTest::addColumn<int>("steps");
         QTest::addColumn<QString>("after");
-        QTest::addRow("up from 0") << "fmRabatt"
-                                   << "Edit1"
-                                   << "0" << 1 << "1";
-        QTest::addRow("down at 0 stays") << "fmRabatt"
-                                         << "Edit1"
-                                         << "0" << -1 << "0";
-        QTest::addRow("typed value wins") << "fmRabatt"
-                                          << "Edit1"
-                                          << "998" << 1 << "999";
-        QTest::addRow("top of range") << "fmRabatt"
-                                      << "Edit1"
-                                      << "5000" << 1 << "5000";
-        QTest::addRow("above range clamps") << "fmRabatt"
-                                            << "Edit1"
-                                            << "7000" << -1 << "4999";
-        QTest::addRow("plain digits") << "fmRabatt"
-                                      << "Edit1"
-                                      << "1999" << 3 << "2002";
-        QTest::addRow("Jan") << "fmDiagramm"
-                             << "Edit1"
-                             << "7999" << 1 << "8000";
-        QTest::addRow("Tina to 32000") << "fmDiagramm"
-                                       << "Edit2"
-                                       << "31999" << 5 << "32000";
-        QTest::addRow("Jörg down") << "fmDiagramm"
-                                   << "Edit3"
-                                   << "501" << -1 << "500";
-        QTest::addRow("simple to 5000") << "fmGeldanlage"
-                                        << "Edit1"
-                                        << "5000" << 1 << "5000";
-        QTest::addRow("simple above range") << "fmGeldanlage"
-                                            << "Edit1"
-                                            << "13200" << -1 << "4999";
-        QTest::addRow("compound up from 0") << "fmGeldanlage"
-                                            << "Edit2"
-                                            << "0" << 1 << "1";
-        QTest::addRow("compound to 5000") << "fmGeldanlage"
-                                          << "Edit2"
-                                          << "4999" << 2 << "5000";
-        QTest::addRow("sixes to 100") << "fmWuerfeln"
-                                      << "Edit1"
-                                      << "99" << 3 << "100";
+        const auto row = [](const char* tag, const char* edit, const char* before, int steps,
+                            const char* after) {
+            QTest::addRow("%s", tag) << QString(edit) << QString(before) << steps << QString(after);
+        };
+        row("Rabatt up from 0", "Edit1", "0", 1, "1");
+        row("Rabatt down at 0 stays", "Edit1", "0", -1, "0");
+        row("Rabatt typed value wins", "Edit1", "998", 1, "999");
+        row("Rabatt top of range", "Edit1", "5000", 1, "5000");
+        row("Rabatt above range clamps", "Edit1", "7000", -1, "4999");
+        row("Rabatt plain digits", "Edit1", "1999", 3, "2002");
+        row("Diagramm Jan", "Edit1", "7999", 1, "8000");
+        row("Diagramm Tina to 32000", "Edit2", "31999", 5, "32000");
+        row("Diagramm Jörg down", "Edit3", "501", -1, "500");
+        row("Geldanlage simple to 5000", "Edit1", "5000", 1, "5000");
+        row("Geldanlage simple above range", "Edit1", "13200", -1, "4999");
+        row("Geldanlage compound up from 0", "Edit2", "0", 1, "1");
+        row("Geldanlage compound to 5000", "Edit2", "4999", 2, "5000");
+        row("Würfeln sixes to 100", "Edit1", "99", 3, "100");
     }
     void spinButtons()
     {
-        QFETCH(QString, window);
         QFETCH(QString, edit);
         QFETCH(QString, before);
         QFETCH(int, steps);
         QFETCH(QString, after);
-        TfmVorlage* w = showWindow(window);
+        TfmVorlage* w = rowWindow();
         QVERIFY(w);
         const QList<QLineEdit*> fields = w->findChildren<QLineEdit*>();
         for (QLineEdit* f : fields)
@@ -426,57 +344,52 @@ private slots:
     // the rest stays as it was.
     void taskValuesLayout_data()
     {
-        QTest::addColumn<QString>("window");
         QTest::addColumn<TaskSetter>("set");
         QTest::addColumn<QList<int>>("values"); // from index 0; -7: untouched
-        QTest::addRow("Rabatt") << "fmRabatt" << TaskSetter([] {
-            fmRabatt->setTask({1500, 5, 30});
-        }) << QList<int>{1500, 5, 30, -7};
-        QTest::addRow("Börse") << "fmBoerse" << TaskSetter([] {
-            fmBoerse->setTask({{{16, 0, 20}}, {{150, 120, 99}}});
-        }) << QList<int>{16, 0, 20, 150, 120, 99, 12, -88, 55, -7};
-        QTest::addRow("Diagramm") << "fmDiagramm" << TaskSetter([] {
-            fmDiagramm->setTask({{16, 3, 1}, 10000});
-        }) << QList<int>{16, 3, 1, 10000, -7};
+        const auto row = [](const char* tag, const TaskSetter& set, const QList<int>& values) {
+            QTest::addRow("%s", tag) << set << values;
+        };
+        row("Rabatt", [] { fmRabatt->setTask({1500, 5, 30}); }, {1500, 5, 30, -7});
+        row("Börse",
+            [] {
+                fmBoerse->setTask({{{16, 0, 20}}, {{150, 120, 99}}});
+            },
+            {16, 0, 20, 150, 120, 99, 12, -88, 55, -7});
+        row("Diagramm", [] { fmDiagramm->setTask({{16, 3, 1}, 10000}); }, {16, 3, 1, 10000, -7});
         // The interest amounts in cents follow at evaluation.
-        QTest::addRow("Geldanlage") << "fmGeldanlage" << TaskSetter([] {
-            fmGeldanlage->setTask({1000, 5, 5});
-            fmGeldanlage->CheckAnswer();
-        }) << QList<int>{1000, 5, 5, 25000, 27627, -7};
-        QTest::addRow("Pauken") << "fmPauken" << TaskSetter([] {
-            fmPauken->setTask(pauken::PercentageValueTask(12, 4000));
-        }) << QList<int>{0, 12, 4000, 480, -7};
-        QTest::addRow("Schätzen") << "fmSchaetzen" << TaskSetter([] {
-            fmSchaetzen->setTask({3, 7, 11});
-        }) << QList<int>{3, 7, 11, -7};
-        QTest::addRow("Steigung") << "fmSteigung" << TaskSetter([] {
-            fmSteigung->setTask({12, 5, 30});
-        }) << QList<int>{12, 5, 30, -7};
-        QTest::addRow("Wachstum") << "fmWachstum" << TaskSetter([] {
-            fmWachstum->setSteps({1, 4, 0});
-        }) << QList<int>{-7, 1, 4, 0, -7};
+        row("Geldanlage",
+            [] {
+                fmGeldanlage->setTask({1000, 5, 5});
+                fmGeldanlage->CheckAnswer();
+            },
+            {1000, 5, 5, 25000, 27627, -7});
+        row("Pauken", [] { fmPauken->setTask(pauken::PercentageValueTask(12, 4000)); },
+            {0, 12, 4000, 480, -7});
+        row("Schätzen", [] { fmSchaetzen->setTask({3, 7, 11}); }, {3, 7, 11, -7});
+        row("Steigung", [] { fmSteigung->setTask({12, 5, 30}); }, {12, 5, 30, -7});
+        row("Wachstum", [] { fmWachstum->setSteps({1, 4, 0}); }, {-7, 1, 4, 0, -7});
         QList<int> dice{2};
         wuerfeln::Task throws;
         throws.sixes = 2;
         for (int k = 0; k < wuerfeln::Throws; ++k)
             dice << (throws.faces[static_cast<size_t>(k)] = (k * 7) % 6);
-        QTest::addRow("Würfeln") << "fmWuerfeln"
-                                 << TaskSetter([throws] { fmWuerfeln->setTask(throws); })
-                                 << dice + QList<int>{-7};
-        QTest::addRow("Zins") << "fmZins" << TaskSetter([] {
-            fmZins->setTask({zins::Record{1000, 27, 179, 181, 15},
-                             {20000, 40, 10, 254, 55},
-                             {5000, 25, 0, 359, 1246},
-                             {45500, 45, 73, 254, 102944}});
-        }) << QList<int>{1000, 27, 179, 181,  15,    20000, 40, 10,  254,    55, 5000,
-                         25,   0,  359, 1246, 45500, 45,    73, 254, 102944, -7};
+        row(
+            "Würfeln", [throws] { fmWuerfeln->setTask(throws); }, dice << -7);
+        row("Zinsrechnung",
+            [] {
+                fmZins->setTask({zins::Record{1000, 27, 179, 181, 15},
+                                 {20000, 40, 10, 254, 55},
+                                 {5000, 25, 0, 359, 1246},
+                                 {45500, 45, 73, 254, 102944}});
+            },
+            {1000, 27, 179, 181,  15,    20000, 40, 10,  254,    55, 5000,
+             25,   0,  359, 1246, 45500, 45,    73, 254, 102944, -7});
     }
     void taskValuesLayout()
     {
-        QFETCH(QString, window);
         QFETCH(TaskSetter, set);
         QFETCH(QList<int>, values);
-        TfmVorlage* w = showWindow(window);
+        TfmVorlage* w = rowWindow();
         QVERIFY(w);
         QCOMPARE(w->TaskValues.size(), size_t(449));
         w->TaskValues.fill(-7);
