@@ -123,20 +123,25 @@ private slots:
     void initTestCase() { openProgram(0); }
     void cleanupTestCase() { closeProgram(); }
 
+    // Row by row in the order of the tabs.
     void windows_data()
     {
+        QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("taskLine");
         QTest::addColumn<QStringList>("tips");
         QTest::addColumn<QStringList>("labels"); // "name=text"
         QTest::addColumn<QString>("tabOrder");   // from the first control
-        QTest::addColumn<QString>("fills");      // children over the whole area above the panel
-        QTest::addColumn<QColor>("background");  // invalid: drawn anew with each task
-        const auto row = [](const char* tab, const char* title, const char* taskLine,
-                            const QStringList& tips, const QStringList& labels,
-                            const char* tabOrder, const char* fills, const QColor& background) {
-            QTest::addRow("%s", tab) << QString(title) << QString(taskLine) << tips << labels
-                                     << QString(tabOrder) << QString(fills) << background;
+        // Pictures over the whole area above the panel, or along its left edge (":left").
+        QTest::addColumn<QString>("fills");
+        QTest::addColumn<QColor>("background"); // invalid: drawn anew with each task
+        int tab = 0;
+        const auto row = [&tab](const char* tabText, const char* title, const char* taskLine,
+                                const QStringList& tips, const QStringList& labels,
+                                const char* tabOrder, const char* fills, const QColor& background) {
+            QTest::addRow("%s", tabText)
+                << tab++ << QString(title) << QString(taskLine) << tips << labels
+                << QString(tabOrder) << QString(fills) << background;
         };
         const char* const lists = "ComboBox1 ComboBox2 ComboBox3";
         const QColor plain = QApplication::palette().color(QPalette::Window);
@@ -154,7 +159,7 @@ private slots:
         row("Rabatt", "Rabatt", "Berechne den aktuellen Preis des Computers in € !",
             {percent, "Die aktuelle Preis ist der Grundwert", shift,
              "Wenn der Preis geändert wurde, so ergibt sich auch ein neuer Grundwert."},
-            {"Label1=Preis (auf DM gerundet)"}, "Edit1", "", plain);
+            {"Label1=Preis (auf DM gerundet)"}, "Edit1", "Image1:left", plain);
         row("Diagramm", "Diagramm",
             "Wieviel Geld (auf DM gerundet) erhalten die einzelnen Kinder ?",
             {percent, "Die gesamte Erbschaft ist der Grundwert", shift,
@@ -196,7 +201,7 @@ private slots:
              "+ Zins"},
             {"Label1=Zins, wenn er jedes Jahr die Zinsen abhebt",
              "Label2=Zins, wenn er den Jahreszins stehenlässt"},
-            "Edit1 Edit2", "", QColor(0x80, 0x80, 0xC0));
+            "Edit1 Edit2", "Image1:left", QColor(0x80, 0x80, 0xC0));
         row("Pauken", "Pauken", "Berechne  !",
             {percent, fraction, "Grundwert   = Prozentwert / Prozentsatz",
              "Prozentzahl = Prozentsatz · 100"},
@@ -210,6 +215,7 @@ private slots:
     }
     void windows()
     {
+        QFETCH(int, tab);
         QFETCH(QString, title);
         QFETCH(QString, taskLine);
         QFETCH(QStringList, tips);
@@ -221,8 +227,8 @@ private slots:
         QVERIFY(w);
         QCOMPARE(Form2->CurrentExercise, w);
         QVERIFY(w->isVisible());
-        QCOMPARE(Form2->TabControl1->tabText(Form2->TabControl1->currentIndex()),
-                 QString::fromUtf8(QTest::currentDataTag()));
+        QCOMPARE(Form2->TabControl1->currentIndex(), tab);
+        QCOMPARE(Form2->TabControl1->tabText(tab), QString::fromUtf8(QTest::currentDataTag()));
         QCOMPARE(w->windowTitle(), title);
         QCOMPARE(w->laTaskText->text(), taskLine);
         QCOMPARE(w->Tips, tips);
@@ -232,8 +238,16 @@ private slots:
         if (background.isValid())
             QCOMPARE(w->palette().color(QPalette::Window), background);
         const QRect area(0, 0, w->width(), w->Panel6->y());
-        for (const QString& name : fills.split(' ', Qt::SkipEmptyParts))
-            QCOMPARE(w->findChild<QWidget*>(name)->geometry(), area);
+        for (const QString& fill : fills.split(' ', Qt::SkipEmptyParts)) {
+            const QRect r = w->findChild<QWidget*>(fill.section(':', 0, 0))->geometry();
+            if (!fill.endsWith(QLatin1String(":left"))) {
+                QCOMPARE(r, area);
+                continue;
+            }
+            QCOMPARE(QRect(r.topLeft(), QSize(1, r.height())), QRect(0, 0, 1, area.height()));
+            for (QWidget* c : controls(w))
+                QVERIFY2(!inWindow(c).intersects(r), qPrintable(where(c)));
+        }
         checkLayout(w);
         // Tab walks the controls in order and comes back to the first.
         w->activateWindow();
