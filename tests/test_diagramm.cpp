@@ -83,15 +83,15 @@ private slots:
         QFETCH(int, heightTina);
         QFETCH(int, heightJoerg);
         // Find a seed whose task has these shares and show it.
-        for (uint32_t seed = 0;; ++seed) {
-            TRandom r(seed);
+        uint32_t seed = 0;
+        for (TRandom r(seed); seed < 100000; r.setSeed(++seed)) {
             const Task t = diagramm::MakeTask(r);
-            if (t.shares[0] != jan || t.shares[1] != tina)
-                continue;
-            Random().setSeed(seed);
-            QTest::keyClick(fmDiagramm->Edit1, Qt::Key_F2);
-            break;
+            if (t.shares[0] == jan && t.shares[1] == tina)
+                break;
         }
+        QVERIFY(seed < 100000);
+        Random().setSeed(seed);
+        QTest::keyClick(fmDiagramm->Edit1, Qt::Key_F2);
         const TShape* bars[] = {fmDiagramm->Shape1, fmDiagramm->Shape2, fmDiagramm->Shape3};
         const int heights[] = {heightJan, heightTina, heightJoerg};
         for (int i = 0; i < 3; ++i) {
@@ -156,19 +156,6 @@ private slots:
             expectInvalid(message, TInvalidEntry::Refuse);
         for (int i = 0; i < 3; ++i)
             QCOMPARE(edits[i]->text(), entries[i]); // nothing lost
-    }
-
-    void typedAnswerWithSpinButtons()
-    {
-        fmDiagramm->setTask({{16, 3, 1}, 10000});
-        type(fmDiagramm->Edit1, QStringLiteral("7999"));
-        QTest::keyClick(fmDiagramm->Edit1, Qt::Key_Up);
-        type(fmDiagramm->Edit2, QStringLiteral("1500"));
-        fmDiagramm->UpDown3->step(500);
-        QCOMPARE(fmDiagramm->Edit1->text(), QStringLiteral("8000"));
-        QCOMPARE(fmDiagramm->Edit3->text(), QStringLiteral("500"));
-        QTest::keyClick(fmDiagramm->Edit3, Qt::Key_F9);
-        expectVerdict(true);
     }
 };
 
