@@ -1,21 +1,28 @@
 #pragma once
 
+#include "app/Exercises.h"
 #include "app/Forms.h"
 #include "app/Main.h"
+#include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
+#include "platform/Random.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QObject>
 #include <QPushButton>
 #include <QStringList>
 #include <QTabBar>
 #include <QTimer>
+#include <QtTest>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 // Runs `check` on the next modal window, then closes it with OK.
 inline void onNextModal(std::function<void(QWidget*)> check)
@@ -34,31 +41,63 @@ inline void onNextModal(std::function<void(QWidget*)> check)
     });
 }
 
+// The registry row of a window, or none.
+inline const TExercise* ExerciseOf(const QWidget* window)
+{
+    for (const TExercise& e : Exercises())
+        if (window && e.window() == window)
+            return &e;
+    return nullptr;
+}
+
 // Base of the exercise tests: the program's windows, with every message box
 // captured in m_messages (errors shown by the error display marked "E:").
 class ExerciseTest : public QObject {
 protected:
-    // Creates all windows, shows the strip and selects the exercise's tab.
-    void openProgram(int tab)
+    // Creates all windows; no tab is chosen yet.
+    void createProgram()
     {
         SetMessageHook([this](MessageKind kind, const QString& text) {
             m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
         });
         m_forms = std::make_unique<TForms>();
         CreateForms(*m_forms);
+    }
+    // Shows the strip with the exercise of `tab` selected.
+    void showTab(int tab)
+    {
         Form2->show();
         Form2->TabControl1->setCurrentIndex(tab);
+        m_tab = tab;
+        m_window = Form2->CurrentExercise;
+        QVERIFY(m_window && m_window->isVisible());
+    }
+    void openProgram(int tab)
+    {
+        createProgram();
+        showTab(tab);
+    }
+    // Opens the program at the tab the registry gives the window.
+    template <class T> void openProgram(T*& window)
+    {
+        createProgram();
+        const TExercise* e = ExerciseOf(window);
+        QVERIFY(e);
+        showTab(e->tab);
+        QCOMPARE(m_window, window);
     }
     void closeProgram()
     {
         m_forms.reset();
+        m_window = nullptr;
         SetMessageHook({});
     }
-    // No message seen yet, a fresh series.
+    // No message seen yet, a fresh series with no outcome stored.
     void resetSeries()
     {
         m_messages.clear();
         Shared->ResetSeries();
+        Shared->Outcomes.fill(0);
     }
     static QStringList praises()
     {
@@ -67,7 +106,103 @@ protected:
             texts << QString::fromUtf8(t);
         return texts;
     }
+    static QString conversionError(const QString& entry)
+    {
+        return QStringLiteral("E:'%1' ist kein gültiger Integerwert.").arg(entry);
+    }
+
+    // Types like a pupil where the test library can type it.
+    static void type(QLineEdit* edit, const QString& text)
+    {
+        edit->setFocus();
+        edit->clear();
+        const bool typeable =
+            text.size() < 100 &&
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+        if (typeable)
+            QTest::keyClicks(edit, text);
+        else
+            edit->setText(text);
+        QCOMPARE(edit->text(), text);
+    }
+    // Types the answer and asks for the verdict.
+    static void answer(QLineEdit* edit, const QString& text)
+    {
+        type(edit, text);
+        QTest::keyClick(edit, Qt::Key_F9);
+    }
+    // Picks the items with the arrow keys, -1 leaving a list untouched, and asks
+    // for the verdict.
+    static void pick(const std::vector<QComboBox*>& boxes, const QList<int>& indices)
+    {
+        for (size_t i = 0; i < boxes.size(); ++i) {
+            QComboBox* box = boxes[i];
+            box->setFocus();
+            // Down steps from no pick to the first item.
+            for (int k = 0; k <= indices[static_cast<int>(i)]; ++k)
+                QTest::keyClick(box, Qt::Key_Down);
+            QCOMPARE(box->currentIndex(), indices[static_cast<int>(i)]);
+        }
+        QTest::keyClick(boxes.front(), Qt::Key_F9);
+    }
+
+    // One verdict: the praise (empty message) or the message, counted once for
+    // this tab; the task then closed, unless m_staysOpen.
+    void expectVerdict(bool right, const QString& message = {})
+    {
+        QCOMPARE(m_messages.size(), 1);
+        if (message.isEmpty())
+            QVERIFY2(praises().contains(m_messages[0]), qPrintable(m_messages[0]));
+        else
+            QCOMPARE(m_messages[0], message);
+        QCOMPARE(Form2->pbCount->value(), 1);
+        QCOMPARE(Form2->pbSuccess->value(), right ? 1 : 0);
+        QCOMPARE(Shared->Outcomes[1], right ? m_tab + 1 : -(m_tab + 1));
+        QCOMPARE(m_window->sbCheckIt->isEnabled(), m_staysOpen);
+        if (m_staysOpen)
+            return;
+        // Closed: neither F9 nor the button evaluates again.
+        QTest::keyClick(m_window, Qt::Key_F9);
+        m_window->sbCheckIt->click();
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(Form2->pbCount->value(), 1);
+    }
+    // An entry that is no number, handled as `policy` says.
+    void expectInvalid(const QString& message, TInvalidEntry policy)
+    {
+        const bool counted = policy == TInvalidEntry::ResetAsFailure;
+        QCOMPARE(m_messages, QStringList{message});
+        QCOMPARE(Form2->pbCount->value(), counted ? 1 : 0);
+        QCOMPARE(Form2->pbSuccess->value(), 0);
+        QCOMPARE(Shared->Outcomes[1], counted ? -(m_tab + 1) : 0);
+        QCOMPARE(m_window->sbCheckIt->isEnabled(), !counted);
+    }
+
+    // Seed rows for a check of MakeTask: the task's fields as whole numbers.
+    static void seedRows(const std::vector<std::pair<uint32_t, QList<int>>>& rows)
+    {
+        QTest::addColumn<uint32_t>("seed");
+        QTest::addColumn<QList<int>>("task");
+        for (const auto& [seed, task] : rows)
+            QTest::addRow("seed %u", seed) << seed << task;
+    }
+    // The current seed row's task from `make`, which takes `draws` draws.
+    template <class Make> static void checkSeedRow(Make make, int draws)
+    {
+        QFETCH(uint32_t, seed);
+        QFETCH(QList<int>, task);
+        TRandom r(seed);
+        QCOMPARE(QList<int>(make(r)), task);
+        TRandom expected(seed);
+        for (int i = 0; i < draws; ++i)
+            expected.next(1);
+        QCOMPARE(r.seed(), expected.seed());
+    }
 
     std::unique_ptr<TForms> m_forms;
     QStringList m_messages;
+    TfmVorlage* m_window = nullptr;
+    int m_tab = -1;
+    // The exercise leaves its task open after a verdict.
+    bool m_staysOpen = false;
 };

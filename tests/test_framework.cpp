@@ -87,25 +87,15 @@ private slots:
     }
     void cleanup() { SetMessageHook({}); }
 
-    void templateLayout()
+    // A template starts without a task, and its panel follows the window's foot.
+    void templateStartAndResize()
     {
         TfmVorlage w;
         w.FormCreate();
-        QCOMPARE(w.windowTitle(), QStringLiteral("Vorfahr"));
-        QCOMPARE(w.size(), QSize(792, 445));
-        QCOMPARE(w.Panel6->geometry(), QRect(0, 406, 792, 39));
-        QCOMPARE(w.sbTip->text(), QStringLiteral("Tip  F1"));
-        QCOMPARE(w.sbNew->text(), QStringLiteral("Neu  F2"));
-        QCOMPARE(w.sbCheckIt->text(), QStringLiteral("Bewerten  F9"));
-        QCOMPARE(w.sbCheckIt->geometry(), QRect(666, 6, 120, 28));
         QVERIFY(!w.sbCheckIt->isEnabled());
         QCOMPARE(w.TipIndex, 0);
-        QCOMPARE(w.TaskValues.size(), size_t(449));
         QVERIFY(
             std::all_of(w.TaskValues.begin(), w.TaskValues.end(), [](int v) { return v == 0; }));
-        QVERIFY(!(w.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QCOMPARE(w.minimumSize(), w.maximumSize());
-        // The bottom panel stays at the bottom when the window gets another size.
         w.show();
         SetOuterGeometry(&w, QRect(0, 0, 800, 468));
         QCOMPARE(w.frameGeometry().size(), QSize(800, 468));

@@ -15,7 +15,7 @@ class TestPupil : public ExerciseTest {
     Q_OBJECT
 private:
     // Shows the strip with the exercise of `tab`, its window active.
-    void showTab(int tab)
+    void showActive(int tab)
     {
         openProgram(tab);
         QVERIFY(QTest::qWaitForWindowActive(Form2->CurrentExercise));
@@ -66,14 +66,15 @@ private slots:
         const char* const first[] = {"ComboBox1", "Edit1", "Edit1",    "ComboBox1",
                                      "ComboBox1", "Edit1", "Edit1",    "ComboBox1",
                                      "Edit1",     "Edit1", "ComboBox1"};
-        for (int tab = 0; tab < 11; ++tab)
+        QCOMPARE(Exercises().size(), static_cast<int>(std::size(first)));
+        for (int tab = 0; tab < Exercises().size(); ++tab)
             QTest::addRow("tab %d", tab) << tab << QString::fromLatin1(first[tab]);
     }
     void firstControlHasTheFocus()
     {
         QFETCH(int, tab);
         QFETCH(QString, first);
-        showTab(tab);
+        showActive(tab);
         QCOMPARE(focusName(), first);
         // Typing replaces what the field shows.
         auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
@@ -90,7 +91,7 @@ private slots:
         // So does a return to the tab from the strip.
         Form2->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(Form2));
-        Form2->TabControl1->setCurrentIndex((tab + 1) % 11);
+        Form2->TabControl1->setCurrentIndex((tab + 1) % Exercises().size());
         Form2->TabControl1->setCurrentIndex(tab);
         QTRY_COMPARE(focusName(), first);
     }
@@ -120,7 +121,7 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(int, from);
         QFETCH(int, to);
-        showTab(from);
+        showActive(from);
         if (fromStrip) {
             QApplication::setActiveWindow(Form2);
             QVERIFY(QTest::qWaitForWindowActive(Form2));
@@ -131,13 +132,14 @@ private slots:
         QCOMPARE(target->window() == Form2, fromStrip);
         QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(Form2->TabControl1->currentIndex(), to);
-        QCOMPARE(Form2->CurrentExercise, TForm2::ExerciseWindow(to));
+        QCOMPARE(Form2->CurrentExercise, ExerciseAtTab(to)->window());
         QVERIFY(Form2->CurrentExercise->isVisible());
     }
 
     void barsShowEveryCount()
     {
-        showTab(1);
+        openProgram(fmRabatt);
+        QVERIFY(QTest::qWaitForWindowActive(fmRabatt));
         const QRgb empty = shownRow(Form2->pbCount).pixel(Form2->pbCount->width() / 2, 0);
         int attempts = filledColumns(Form2->pbCount, empty);
         int successes = filledColumns(Form2->pbSuccess, empty);
@@ -173,8 +175,8 @@ private slots:
 
     void pickListsDropEightRows()
     {
-        for (int tab = 0; tab < 11; ++tab) {
-            showTab(tab);
+        for (const TExercise& e : Exercises()) {
+            showActive(e.tab);
             for (QComboBox* box : Form2->CurrentExercise->findChildren<QComboBox*>()) {
                 if (!box->isVisible())
                     continue;

@@ -1,13 +1,8 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
 
-#include "app/Forms.h"
-#include "app/Main.h"
 #include "exercises/Rabatt.h"
-#include "framework/share2.h"
-#include "platform/Dialogs.h"
 #include "platform/Numbers.h"
-#include "platform/Random.h"
 
 #include <QLineEdit>
 
@@ -15,35 +10,8 @@ using rabatt::Task;
 
 class TestRabatt : public ExerciseTest {
     Q_OBJECT
-private:
-    void setTask(const Task& t)
-    {
-        fmRabatt->TaskValues[0] = t.price;
-        fmRabatt->TaskValues[1] = t.discount1;
-        fmRabatt->TaskValues[2] = t.discount2;
-    }
-    void answer(const QString& text)
-    {
-        fmRabatt->Edit1->setFocus();
-        fmRabatt->Edit1->clear();
-        // Typed like a pupil where the test library can type it.
-        const bool typeable =
-            text.size() < 100 &&
-            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
-        if (typeable)
-            QTest::keyClicks(fmRabatt->Edit1, text);
-        else
-            fmRabatt->Edit1->setText(text);
-        QCOMPARE(fmRabatt->Edit1->text(), text);
-        QTest::keyClick(fmRabatt->Edit1, Qt::Key_F9);
-    }
-
 private slots:
-    void initTestCase()
-    {
-        openProgram(1);
-        QVERIFY(fmRabatt->isVisible());
-    }
+    void initTestCase() { openProgram(fmRabatt); }
     void init()
     {
         resetSeries();
@@ -84,15 +52,25 @@ private slots:
         QCOMPARE(rabatt::ExpectedPrice({900, 5, 30}), 598);
     }
 
-    void drawsInOrder()
+    void tasksFromSeeds_data()
     {
-        for (uint32_t seed : {0u, 1u, 99u, 0xFFFFFFFFu}) {
-            TRandom a(seed), b(seed);
-            const Task t = rabatt::MakeTask(a);
-            QCOMPARE(t.price, 800 + 100 * static_cast<int>(b.next(20)));
-            QCOMPARE(t.discount1, 5 + 5 * static_cast<int>(b.next(6)));
-            QCOMPARE(t.discount2, 5 + 5 * static_cast<int>(b.next(6)));
-        }
+        seedRows({{0, {800, 5, 30}},
+                  {99, {1000, 10, 25}},
+                  {4711, {2400, 20, 25}},
+                  {0xFFFFFFFF, {2700, 10, 20}}});
+    }
+    void tasksFromSeeds()
+    {
+        checkSeedRow(
+            [](TRandom& r) {
+                const Task t = rabatt::MakeTask(r);
+                return QList<int>{t.price, t.discount1, t.discount2};
+            },
+            3);
+    }
+
+    void tasksStayInRange()
+    {
         TRandom r(2024);
         for (int i = 0; i < 2000; ++i) {
             const Task t = rabatt::MakeTask(r);
@@ -110,23 +88,6 @@ private slots:
                                 "5 % Rabatt geben. Auf einigen Computern bleibt er\n\r"
                                 "trotzdem sitzen und muss deshalb 2 Wochen später noch-\n\r"
                                 "mals 30 % Rabatt auf den bestehenden Preis geben."));
-    }
-
-    void windowLayout()
-    {
-        QCOMPARE(fmRabatt->windowTitle(), QStringLiteral("Rabatt"));
-        QCOMPARE(fmRabatt->StaticText1->geometry(), QRect(448, 172, 343, 101));
-        QCOMPARE(fmRabatt->Edit1->geometry(), QRect(644, 361, 72, 24));
-        QCOMPARE(fmRabatt->UpDown1->geometry(), QRect(716, 361, 19, 24));
-        QCOMPARE(fmRabatt->Label1->text(), QStringLiteral("Preis (auf DM gerundet)"));
-        QCOMPARE(fmRabatt->laTaskText->text(),
-                 QStringLiteral("Berechne den aktuellen Preis des Computers in € !"));
-        QCOMPARE(fmRabatt->Tips.size(), 4);
-        QCOMPARE(fmRabatt->Tips[0], QStringLiteral("Prozentwert = Prozentsatz · Grundwert"));
-        // The picture fills the left edge above the bottom panel.
-        QCOMPARE(fmRabatt->Image1->x(), 0);
-        QCOMPARE(fmRabatt->Image1->width(), 445);
-        QCOMPARE(fmRabatt->Image1->y() + fmRabatt->Image1->height(), fmRabatt->Panel6->y());
     }
 
     void newTaskShowsTaskAndResetsAnswer()
@@ -175,23 +136,12 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(bool, right);
         const Task t{price, d1, d2};
-        setTask(t);
-        answer(entry);
-        QCOMPARE(m_messages.size(), 1);
-        if (right)
-            QVERIFY2(praises().contains(m_messages[0]), qPrintable(m_messages[0]));
-        else
-            QCOMPARE(m_messages[0],
-                     QStringLiteral("Der aktuelle Preis ist %1 € !").arg(rabatt::ExpectedPrice(t)));
-        QCOMPARE(Form2->pbCount->value(), 1);
-        QCOMPARE(Form2->pbSuccess->value(), right ? 1 : 0);
-        QCOMPARE(Shared->Outcomes[1], right ? 2 : -2);
-        QVERIFY(!fmRabatt->sbCheckIt->isEnabled());
-        // Evaluated: F9 and the button do nothing until the next task.
-        QTest::keyClick(fmRabatt->Edit1, Qt::Key_F9);
-        fmRabatt->sbCheckIt->click();
-        QCOMPARE(m_messages.size(), 1);
-        QCOMPARE(Form2->pbCount->value(), 1);
+        fmRabatt->setTask(t);
+        answer(fmRabatt->Edit1, entry);
+        expectVerdict(
+            right,
+            right ? QString()
+                  : QStringLiteral("Der aktuelle Preis ist %1 € !").arg(rabatt::ExpectedPrice(t)));
         QTest::keyClick(fmRabatt->Edit1, Qt::Key_F2);
         QVERIFY(fmRabatt->sbCheckIt->isEnabled());
     }
@@ -211,29 +161,14 @@ private slots:
     void invalidEntries()
     {
         QFETCH(QString, entry);
-        setTask({1500, 5, 30});
-        answer(entry);
-        QCOMPARE(m_messages,
-                 QStringList{QStringLiteral("E:'%1' ist kein gültiger Integerwert.").arg(entry)});
-        QCOMPARE(Form2->pbCount->value(), 0);
-        QVERIFY(fmRabatt->sbCheckIt->isEnabled());
+        fmRabatt->setTask({1500, 5, 30});
+        answer(fmRabatt->Edit1, entry);
+        expectInvalid(conversionError(entry), TInvalidEntry::Refuse);
         QCOMPARE(fmRabatt->Edit1->text(), entry); // nothing lost
         // Corrected, the same task is evaluated once.
         m_messages.clear();
-        answer(QStringLiteral("998"));
-        QCOMPARE(m_messages.size(), 1);
-        QCOMPARE(Form2->pbCount->value(), 1);
-        QCOMPARE(Form2->pbSuccess->value(), 1);
-    }
-
-    void invalidEntryRecordsNothing()
-    {
-        Shared->Outcomes[1] = 12345;
-        setTask({1500, 5, 30});
-        answer(QStringLiteral("1.000"));
-        QCOMPARE(m_messages, QStringList{"E:'1.000' ist kein gültiger Integerwert."});
-        QCOMPARE(Shared->Outcomes[1], 12345);
-        QCOMPARE(Form2->pbCount->value(), 0);
+        answer(fmRabatt->Edit1, QStringLiteral("998"));
+        expectVerdict(true);
     }
 
     void anyTextGivesVerdictOrMessage()
@@ -262,29 +197,6 @@ private slots:
             counted += converted;
         }
         QVERIFY(counted > 100);
-    }
-
-    void spinButtons_data()
-    {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<QString>("after");
-        QTest::addRow("up from 0") << "0" << 1 << "1";
-        QTest::addRow("down at 0 stays") << "0" << -1 << "0";
-        QTest::addRow("typed value wins") << "998" << 1 << "999";
-        QTest::addRow("top of range") << "5000" << 1 << "5000";
-        QTest::addRow("above range clamps") << "7000" << -1 << "4999";
-        QTest::addRow("plain digits") << "1999" << 3 << "2002";
-    }
-    void spinButtons()
-    {
-        QFETCH(QString, before);
-        QFETCH(int, steps);
-        QFETCH(QString, after);
-        fmRabatt->Edit1->setText(before);
-        for (int i = 0; i < std::abs(steps); ++i)
-            QTest::keyClick(fmRabatt->Edit1, steps > 0 ? Qt::Key_Up : Qt::Key_Down);
-        QCOMPARE(fmRabatt->Edit1->text(), after);
     }
 
     void spinButtonsKeepPositionOverText()

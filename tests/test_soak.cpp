@@ -21,23 +21,12 @@
 
 namespace {
 
-// Own messages after which nothing of the evaluation is counted (the task stays open).
-const QStringList NotCounted{QStringLiteral("Du musst schon eine Zahl eingeben!")};
-
 // Success messages of exercises that do without the praise texts.
 const QStringList OwnPraise{
     QStringLiteral("Der Zins in der ersten Zeile wurde richtig berechnet!"),
     QStringLiteral("Der Zinssatz in der 3.Zeile wurde richtig berechnet!"),
     QStringLiteral("Das Kapital wurde richtig berechnet!"),
     QStringLiteral("Das Auszahlungsdatum stimmt genau !"),
-};
-
-// Messages about an entry that is no number; the field complained about is reset.
-const QStringList ResetsEntry{
-    QStringLiteral("Du musst schon eine Zahl eingeben!"),
-    QStringLiteral("In der ersten Zeile muss ein Kommazahl stehen!"),
-    QStringLiteral("In der dritten Zeile muss ein Zinssatz (eine Kommazahl) stehen!"),
-    QStringLiteral("In der vierten Zeile muss ein Zahl stehen!"),
 };
 
 const QRegularExpression
@@ -74,8 +63,7 @@ private:
     int m_attempts = 0;
     int m_successes = 0;
     std::array<int32_t, 128> m_outcomes{};
-    std::map<int, bool> m_open;      // per tab: evaluation button enabled
-    std::map<int, bool> m_keepsOpen; // per tab, once seen: task stays open after a verdict
+    std::map<int, bool> m_open; // per tab: evaluation button enabled
     std::map<int, QStringList> m_lastNumbers;
     QStringList m_plausible{QStringLiteral("0"), QStringLiteral("100")};
     std::map<int, Figures> m_figures;
@@ -88,7 +76,7 @@ private:
     template <class T> const T& any(const QList<T>& list) { return list[pick(list.size())]; }
 
     int tab() const { return Form2->TabControl1->currentIndex(); }
-    TfmVorlage* window() const { return TForm2::ExerciseWindow(tab()); }
+    TfmVorlage* window() const { return ExerciseAtTab(tab())->window(); }
 
     QList<QLineEdit*> textFields() const
     {
@@ -428,20 +416,18 @@ private:
             QCOMPARE(m_statisticsShown, shownBefore);
             return;
         }
-        // An entry that is no number may be reset, one field at most, to zero.
-        if (ResetsEntry.contains(m.text)) {
-            int changed = 0;
-            for (const auto& [field, text] : before) {
-                if (field->text() != text) {
-                    ++changed;
-                    QVERIFY2(ResetText.match(field->text()).hasMatch(), qPrintable(field->text()));
-                }
+        // An entry that is no number is reset, one field at most, to zero, where
+        // the window's policy says so; none is reset otherwise.
+        int reset = 0;
+        for (const auto& [field, text] : before) {
+            if (field->text() != text) {
+                ++reset;
+                QVERIFY2(ResetText.match(field->text()).hasMatch(), qPrintable(field->text()));
             }
-            QVERIFY(changed <= 1);
-        } else {
-            checkEntries(before);
         }
-        if (NotCounted.contains(m.text)) {
+        const TInvalidEntry policy = window()->InvalidEntry();
+        QVERIFY(reset <= (policy == TInvalidEntry::Refuse ? 0 : 1));
+        if (reset && policy == TInvalidEntry::ResetUncounted) {
             ++fig.conversions;
             checkButton();
             checkSeries();
@@ -449,7 +435,7 @@ private:
             return;
         }
 
-        const bool success = praises().contains(m.text) || OwnPraise.contains(m.text);
+        const bool success = !reset && (praises().contains(m.text) || OwnPraise.contains(m.text));
         ++(success ? fig.successes : fig.failures);
         if (!success) {
             QStringList numbers;
@@ -473,12 +459,8 @@ private:
             QCOMPARE(m_statisticsShown, shownBefore);
         }
         checkSeries();
-        // The template closes the task; an exercise that lets the pupil try the
-        // same task again must do so after every verdict.
-        const bool stillOpen = window()->sbCheckIt->isEnabled();
-        if (!m_keepsOpen.count(t))
-            m_keepsOpen[t] = stillOpen;
-        m_open[t] = m_keepsOpen[t];
+        // The template closes the task, unless the window lets the pupil try it again.
+        m_open[t] = !window()->ClosesTaskOnVerdict();
         checkButton();
     }
 
@@ -506,10 +488,11 @@ private slots:
 
     void soak()
     {
-        const int tabs = Form2->TabControl1->count();
+        const int tabs = Exercises().size();
         QVERIFY(tabs > 0);
-        for (int i = 0; i < tabs; ++i)
-            QVERIFY2(TForm2::ExerciseWindow(i), qPrintable(Form2->TabControl1->tabText(i)));
+        QCOMPARE(Form2->TabControl1->count(), tabs);
+        for (const TExercise& e : Exercises())
+            QVERIFY2(e.window(), e.tabText);
 
         // A longer run by hand: SOAK_CYCLES in the environment.
         const int cycles = qEnvironmentVariableIsSet("SOAK_CYCLES")
@@ -558,11 +541,11 @@ private slots:
         Figures total;
         for (int i = 0; i < tabs; ++i) {
             const Figures& f = m_figures[i];
-            const bool keepsOpen = m_keepsOpen.count(i) && m_keepsOpen[i];
+            const TfmVorlage* w = ExerciseAtTab(i)->window();
             qInfo("%-14s %5d cycles, %4d right, %5d wrong, %5d not counted, %5d F9 ignored%s",
-                  qPrintable(TForm2::ExerciseWindow(i)->windowTitle()), f.cycles, f.successes,
-                  f.failures, f.conversions, f.ignored, keepsOpen ? ", task stays open" : "");
-            QVERIFY2(f.cycles > 0, qPrintable(TForm2::ExerciseWindow(i)->windowTitle()));
+                  qPrintable(w->windowTitle()), f.cycles, f.successes, f.failures, f.conversions,
+                  f.ignored, w->ClosesTaskOnVerdict() ? "" : ", task stays open");
+            QVERIFY2(f.cycles > 0, qPrintable(w->windowTitle()));
             total.cycles += f.cycles;
             total.successes += f.successes;
             total.failures += f.failures;

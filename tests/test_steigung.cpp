@@ -1,14 +1,8 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
 
-#include "app/Forms.h"
-#include "app/Main.h"
 #include "exercises/Steigung.h"
-#include "framework/share2.h"
-#include "platform/Dialogs.h"
-#include "platform/Random.h"
 
-#include <QAbstractItemView>
 #include <QComboBox>
 
 using steigung::Task;
@@ -64,52 +58,42 @@ bool showsText(const QImage& image, QPoint at, const QString& text)
 
 class TestSteigung : public ExerciseTest {
     Q_OBJECT
-private:
 private slots:
-    void initTestCase()
+    void initTestCase() { openProgram(fmSteigung); }
+    void init()
     {
-        openProgram(4);
-        SetMessageHook([this](MessageKind, const QString& text) { m_messages << text; });
-        QVERIFY(fmSteigung->isVisible());
+        resetSeries();
+        fmSteigung->NewTask();
     }
-    void init() { resetSeries(); }
     void cleanupTestCase() { closeProgram(); }
 
-    void tasksComeFromThreeDraws()
+    void tasksFromSeeds_data()
+    {
+        seedRows(
+            {{0, {0, 0, 26}}, {99, {3, 5, 20}}, {4711, {25, 18, 25}}, {0xFFFFFFFF, {30, 6, 16}}});
+    }
+    void tasksFromSeeds()
+    {
+        checkSeedRow(
+            [](TRandom& r) {
+                const Task t = steigung::MakeTask(r);
+                return QList<int>{t.a, t.b, t.c};
+            },
+            3);
+    }
+
+    void newTask()
     {
         Random().setSeed(4711);
         TRandom copy(4711);
         fmSteigung->ComboBox2->setCurrentIndex(7);
         QTest::keyClick(fmSteigung->ComboBox1, Qt::Key_F2);
-        QCOMPARE(fmSteigung->TaskValues[0], static_cast<int>(copy.next(31)));
-        QCOMPARE(fmSteigung->TaskValues[1], static_cast<int>(copy.next(31)));
-        QCOMPARE(fmSteigung->TaskValues[2], static_cast<int>(copy.next(31)));
+        const Task t = steigung::MakeTask(copy);
+        QCOMPARE((QList<int>{fmSteigung->task().a, fmSteigung->task().b, fmSteigung->task().c}),
+                 (QList<int>{t.a, t.b, t.c}));
         QCOMPARE(fmSteigung->ComboBox2->currentIndex(), -1);
         QVERIFY(fmSteigung->sbCheckIt->isEnabled());
         QCOMPARE(Form2->pbCount->value(), 0);
-    }
-
-    void windowLayout()
-    {
-        QCOMPARE(fmSteigung->windowTitle(), QStringLiteral("Steigung"));
-        QCOMPARE(fmSteigung->laTaskText->text(),
-                 QStringLiteral("Berechne die Steigung in % für die Bereiche A, B und C !"));
-        QVERIFY(fmSteigung->laTaskText->width() >= 324);
-        QVERIFY(fmSteigung->laTaskText->width() >= fmSteigung->laTaskText->sizeHint().width());
-        QCOMPARE(fmSteigung->Tips.size(), 4);
-        QCOMPARE(fmSteigung->Tips[1], QStringLiteral("50m auf 200m sind z.B. 1/4 = 25%"));
-        QCOMPARE(fmSteigung->Image1->geometry(), QRect(-2, 0, 795, 357));
-        QCOMPARE(fmSteigung->ComboBox3->geometry(), QRect(470, 370, 87, 24));
-        QCOMPARE(fmSteigung->ComboBox1->nextInFocusChain(), fmSteigung->ComboBox2);
-        QCOMPARE(fmSteigung->ComboBox2->nextInFocusChain(), fmSteigung->ComboBox3);
-        for (QComboBox* box :
-             {fmSteigung->ComboBox1, fmSteigung->ComboBox2, fmSteigung->ComboBox3}) {
-            QVERIFY(!box->isEditable());
-            QCOMPARE(box->count(), 31);
-            for (int i = 0; i < 31; ++i)
-                QCOMPARE(box->itemText(i), QString::number(i));
-            QCOMPARE(box->view()->sizeHintForRow(0), 16);
-        }
     }
 
     void profile_data()
@@ -166,8 +150,7 @@ private slots:
 
     void windowShowsProfileOverPicture()
     {
-        for (int k = 0; k < 3; ++k)
-            fmSteigung->TaskValues[k] = 30;
+        fmSteigung->setTask({30, 30, 30});
         const QImage image = fmSteigung->grab().toImage();
         QCOMPARE(colorAt(image, {600, 300}), Profile);
         QCOMPARE(colorAt(image, {100, 170}), clr::Black);
@@ -198,34 +181,9 @@ private slots:
         QFETCH(Task, task);
         QFETCH(QList<int>, picks);
         QFETCH(QString, correction);
-        fmSteigung->NewTask();
-        fmSteigung->TaskValues[0] = task.a;
-        fmSteigung->TaskValues[1] = task.b;
-        fmSteigung->TaskValues[2] = task.c;
-        QComboBox* const boxes[] = {fmSteigung->ComboBox1, fmSteigung->ComboBox2,
-                                    fmSteigung->ComboBox3};
-        for (int k = 0; k < 3; ++k) {
-            // Picked from the keyboard like a pupil: Down steps from no pick to "0".
-            boxes[k]->setFocus();
-            for (int i = 0; i <= picks[k]; ++i)
-                QTest::keyClick(boxes[k], Qt::Key_Down);
-            QCOMPARE(boxes[k]->currentIndex(), picks[k]);
-        }
-        QTest::keyClick(boxes[2], Qt::Key_F9);
-        const bool right = correction.isEmpty();
-        QCOMPARE(m_messages.size(), 1);
-        if (right) {
-            QVERIFY(std::find(std::begin(PraiseTexts), std::end(PraiseTexts),
-                              m_messages[0].toStdString()) != std::end(PraiseTexts));
-        } else {
-            QCOMPARE(m_messages[0], correction);
-        }
-        QCOMPARE(Form2->pbCount->value(), 1);
-        QCOMPARE(Form2->pbSuccess->value(), right ? 1 : 0);
-        QCOMPARE(Shared->Outcomes[1], right ? 5 : -5);
-        QTest::keyClick(boxes[2], Qt::Key_F9); // counted once
-        QCOMPARE(m_messages.size(), 1);
-        QCOMPARE(Form2->pbCount->value(), 1);
+        fmSteigung->setTask(task);
+        pick({fmSteigung->ComboBox1, fmSteigung->ComboBox2, fmSteigung->ComboBox3}, picks);
+        expectVerdict(correction.isEmpty(), correction);
     }
 };
 

@@ -1,12 +1,7 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
 
-#include "app/Forms.h"
-#include "app/Main.h"
 #include "exercises/Wachstum.h"
-#include "framework/share2.h"
-#include "platform/Dialogs.h"
-#include "platform/Random.h"
 
 #include <QComboBox>
 #include <QTimer>
@@ -20,8 +15,7 @@ private:
     void runTask(const Steps& s)
     {
         fmWachstum->NewTask();
-        for (int i = 0; i < 3; ++i)
-            fmWachstum->TaskValues[i + 1] = s[i];
+        fmWachstum->setSteps(s);
         for (int tick = 0; tick <= wachstum::AnimSteps; ++tick)
             fmWachstum->Timer1Timer();
     }
@@ -29,30 +23,29 @@ private:
 private slots:
     void initTestCase()
     {
-        SetMessageHook([this](MessageKind kind, const QString& text) {
-            m_messages << (kind == MessageKind::Error ? QStringLiteral("E:") : QString()) + text;
-        });
-        m_forms = std::make_unique<TForms>();
-        CreateForms(*m_forms);
+        createProgram();
         // No task before the tab is chosen.
         QCOMPARE(fmWachstum->steps(), (Steps{0, 0, 0}));
         QVERIFY(!fmWachstum->Timer1->isActive());
-        Form2->show();
-        Form2->TabControl1->setCurrentIndex(7);
-        QVERIFY(fmWachstum->isVisible());
+        showTab(ExerciseOf(fmWachstum)->tab);
+        QCOMPARE(m_window, fmWachstum);
         QVERIFY(fmWachstum->Timer1->isActive());
     }
     void init() { resetSeries(); }
     void cleanupTestCase() { closeProgram(); }
 
-    void drawsInOrder()
+    void tasksFromSeeds_data()
     {
-        for (uint32_t seed : {0u, 3u, 0xFFFFFFFFu}) {
-            TRandom a(seed), b(seed);
-            const Steps s = wachstum::MakeTask(a);
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE(s[i], static_cast<int32_t>(b.next(6)));
-        }
+        seedRows({{0, {0, 0, 5}}, {99, {0, 1, 4}}, {4711, {4, 3, 4}}, {0xFFFFFFFF, {5, 1, 3}}});
+    }
+    void tasksFromSeeds()
+    {
+        checkSeedRow(
+            [](TRandom& r) {
+                const Steps s = wachstum::MakeTask(r);
+                return QList<int>(s.begin(), s.end());
+            },
+            3);
     }
 
     void grownHeight_data()
@@ -77,29 +70,14 @@ private slots:
         QCOMPARE(wachstum::GrownHeight(reference, animStep, step), height);
     }
 
-    void windowLayout()
-    {
-        QCOMPARE(fmWachstum->windowTitle(), QStringLiteral("Wachstum"));
-        QCOMPARE(fmWachstum->laTaskText->text(),
-                 QStringLiteral("Schätze jeweils das prozentuale Wachstum"));
-        for (QComboBox* box :
-             {fmWachstum->ComboBox1, fmWachstum->ComboBox2, fmWachstum->ComboBox3}) {
-            QCOMPARE(box->count(), 6);
-            QCOMPARE(box->itemText(0), QStringLiteral("0"));
-            QCOMPARE(box->itemText(5), QStringLiteral("125"));
-        }
-        for (TImage* ref : {fmWachstum->Image2, fmWachstum->Image4, fmWachstum->Image6})
-            QCOMPARE(ref->y() + ref->height(), 366);
-        QCOMPARE(fmWachstum->Timer1->interval(), 100);
-        // No hints: F1 shows the general one.
-        QTest::keyClick(fmWachstum, Qt::Key_F1);
-        QCOMPARE(m_messages, QStringList{QStringLiteral("1 Prozent ist 1/100")});
-    }
-
     void animationGrowsFromTheGround()
     {
+        QCOMPARE(fmWachstum->Timer1->interval(), 100);
         runTask({0, 5, 3});
         QCOMPARE(fmWachstum->AnimStep, 30);
+        // The references stand on the ground, and so do the grown ones.
+        for (TImage* ref : {fmWachstum->Image2, fmWachstum->Image4, fmWachstum->Image6})
+            QCOMPARE(ref->y() + ref->height(), 366);
         QCOMPARE(fmWachstum->Image1->geometry(), QRect(160, 246, 77, 120));
         QCOMPARE(fmWachstum->Image3->geometry(), QRect(396, -8, 77, 374)); // cut off at the top
         QCOMPARE(fmWachstum->Image5->geometry(), QRect(636, 202, 77, 164));
@@ -107,7 +85,7 @@ private slots:
         QVERIFY(fmWachstum->sbCheckIt->isEnabled());
         // A new task starts over from the reference size at its first step.
         fmWachstum->NewTask();
-        fmWachstum->TaskValues[2] = 1;
+        fmWachstum->setSteps({0, 1, 0});
         fmWachstum->Timer1Timer();
         QCOMPARE(fmWachstum->Image3->height(), wachstum::GrownHeight(166, 1, 1));
         QCOMPARE(fmWachstum->Image3->y() + fmWachstum->Image3->height(), 366);
@@ -154,20 +132,8 @@ private slots:
         QFETCH(QList<int>, chosen);
         QFETCH(QString, message);
         runTask({steps[0], steps[1], steps[2]});
-        QComboBox* const boxes[] = {fmWachstum->ComboBox1, fmWachstum->ComboBox2,
-                                    fmWachstum->ComboBox3};
-        for (int i = 0; i < 3; ++i)
-            boxes[i]->setCurrentIndex(chosen[i]);
-        QTest::keyClick(fmWachstum, Qt::Key_F9);
-        QCOMPARE(m_messages.size(), 1);
-        if (message.isEmpty())
-            QVERIFY2(praises().contains(m_messages[0]), qPrintable(m_messages[0]));
-        else
-            QCOMPARE(m_messages[0], message);
-        QCOMPARE(Form2->pbCount->value(), 1);
-        QCOMPARE(Form2->pbSuccess->value(), message.isEmpty() ? 1 : 0);
-        QCOMPARE(Shared->Outcomes[1], message.isEmpty() ? 8 : -8);
-        QVERIFY(!fmWachstum->sbCheckIt->isEnabled());
+        pick({fmWachstum->ComboBox1, fmWachstum->ComboBox2, fmWachstum->ComboBox3}, chosen);
+        expectVerdict(message.isEmpty(), message);
     }
 };
 

@@ -1,13 +1,8 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
 
-#include "app/Forms.h"
-#include "app/Main.h"
 #include "exercises/Wuerfeln.h"
-#include "framework/share2.h"
-#include "platform/Dialogs.h"
 #include "platform/ImageList.h"
-#include "platform/Random.h"
 
 #include <QLineEdit>
 
@@ -25,28 +20,34 @@ int countPips(const QImage& face)
     return pips;
 }
 
+// A task's sixes and its faces, one digit a throw.
+QList<int> throws(int sixes, const char* faces)
+{
+    QList<int> task{sixes};
+    for (const char* f = faces; *f; ++f)
+        task << *f - '0';
+    return task;
+}
+
 } // namespace
 
 class TestWuerfeln : public ExerciseTest {
     Q_OBJECT
 private:
-    void answer(int sixes, const QString& entry)
+    // The answer to a task with `sixes` sixes; an entry equal to the shown one is left untouched.
+    void answerSixes(int sixes, const QString& entry)
     {
-        fmWuerfeln->TaskValues[0] = sixes;
+        wuerfeln::Task t;
+        t.sixes = sixes;
+        fmWuerfeln->setTask(t);
         fmWuerfeln->Edit1->setFocus();
-        if (entry != fmWuerfeln->Edit1->text()) {
-            fmWuerfeln->Edit1->clear();
-            QTest::keyClicks(fmWuerfeln->Edit1, entry);
-        }
+        if (entry != fmWuerfeln->Edit1->text())
+            type(fmWuerfeln->Edit1, entry);
         QTest::keyClick(fmWuerfeln->Edit1, Qt::Key_F9);
     }
 
 private slots:
-    void initTestCase()
-    {
-        openProgram(5);
-        QVERIFY(fmWuerfeln->isVisible());
-    }
+    void initTestCase() { openProgram(fmWuerfeln); }
     void init()
     {
         resetSeries();
@@ -54,20 +55,38 @@ private slots:
     }
     void cleanupTestCase() { closeProgram(); }
 
-    void newTaskThrowsInOrder()
+    void tasksFromSeeds_data()
+    {
+        seedRows({{0, throws(16, "00511410220205015241454101214120514525400030304344314353514104253"
+                                 "3542045441054354103150135101132103440000442324224400001")},
+                  {99, throws(18, "0140444532521310333512504543423542503555230354333441520410030"
+                                  "24041223044205202535000251050201442202244241441131233522213")},
+                  {4711, throws(23, "43434513022155254311525512003241112110054211402151410454011"
+                                    "55354504030432532130502452033304102012042500154551332105204"
+                                    "35")},
+                  {0xFFFFFFFF, throws(19, "513050251445134425153502514420422432053504521153455441"
+                                          "114403200121104121411205100235430004102434242420002410"
+                                          "405354210054")}});
+    }
+    void tasksFromSeeds()
+    {
+        checkSeedRow(
+            [](TRandom& r) {
+                const wuerfeln::Task t = wuerfeln::MakeTask(r);
+                return QList<int>{t.sixes} + QList<int>(t.faces.begin(), t.faces.end());
+            },
+            120);
+    }
+
+    void newTask()
     {
         Random().setSeed(4711);
         TRandom copy(4711);
         fmWuerfeln->Edit1->setText(QStringLiteral("17"));
         QTest::keyClick(fmWuerfeln->Edit1, Qt::Key_F2);
-        int sixes = 0;
-        for (int k = 1; k <= 120; ++k) {
-            const int face = static_cast<int>(copy.next(6));
-            QCOMPARE(fmWuerfeln->TaskValues[k], face);
-            sixes += face == 5;
-        }
-        QCOMPARE(fmWuerfeln->TaskValues[0], sixes);
-        QCOMPARE(fmWuerfeln->TaskValues[121], 0);
+        const wuerfeln::Task t = wuerfeln::MakeTask(copy);
+        QCOMPARE(fmWuerfeln->task().sixes, t.sixes);
+        QCOMPARE(fmWuerfeln->task().faces, t.faces);
         QCOMPARE(fmWuerfeln->Edit1->text(), QStringLiteral("0"));
         QVERIFY(fmWuerfeln->sbCheckIt->isEnabled());
     }
@@ -107,21 +126,8 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(bool, right);
         QFETCH(QString, correction);
-        answer(sixes, entry);
-        QCOMPARE(m_messages.size(), 1);
-        if (right)
-            QVERIFY2(
-                std::any_of(std::begin(PraiseTexts), std::end(PraiseTexts),
-                            [&](const char* t) { return m_messages[0] == QString::fromUtf8(t); }),
-                qPrintable(m_messages[0]));
-        else
-            QCOMPARE(m_messages[0], correction);
-        QCOMPARE(Form2->pbCount->value(), 1);
-        QCOMPARE(Form2->pbSuccess->value(), right ? 1 : 0);
-        QCOMPARE(Shared->Outcomes[1], right ? 6 : -6);
-        QVERIFY(!fmWuerfeln->sbCheckIt->isEnabled());
-        QTest::keyClick(fmWuerfeln->Edit1, Qt::Key_F9); // evaluated: counted once
-        QCOMPARE(Form2->pbCount->value(), 1);
+        answerSixes(sixes, entry);
+        expectVerdict(right, correction);
     }
 
     void invalidEntries_data()
@@ -136,18 +142,17 @@ private slots:
     void invalidEntries()
     {
         QFETCH(QString, entry);
-        Shared->Outcomes[1] = 12345;
-        answer(20, entry);
-        QCOMPARE(m_messages, QStringList{"E:'" + entry + "' ist kein gültiger Integerwert."});
-        QCOMPARE(Form2->pbCount->value(), 0);
-        QCOMPARE(Shared->Outcomes[1], 12345);
-        QVERIFY(fmWuerfeln->sbCheckIt->isEnabled());
-        answer(20, QStringLiteral("17")); // the same task, now counted once
-        QCOMPARE(Form2->pbSuccess->value(), 1);
+        answerSixes(20, entry);
+        expectInvalid(conversionError(entry), TInvalidEntry::Refuse);
+        QCOMPARE(fmWuerfeln->Edit1->text(), entry);
+        m_messages.clear();
+        answerSixes(20, QStringLiteral("17")); // the same task, now counted once
+        expectVerdict(true);
     }
 
     void facesShowTheirPips()
     {
+        QCOMPARE(fmWuerfeln->ImageList1->count(), 6);
         QImage face;
         for (int i = 0; i < 6; ++i) {
             QVERIFY(fmWuerfeln->ImageList1->GetBitmap(i, face));
@@ -160,9 +165,11 @@ private slots:
 
     void paintsDiceInThrowOrder()
     {
+        wuerfeln::Task t;
         for (int k = 1; k <= 120; ++k)
-            fmWuerfeln->TaskValues[k] = (k * 7 + k / 15) % 6;
-        fmWuerfeln->TaskValues[120] = 9; // not a face: its cell stays empty
+            t.faces[static_cast<size_t>(k - 1)] = (k * 7 + k / 15) % 6;
+        t.faces[119] = 9; // not a face: its cell stays empty
+        fmWuerfeln->setTask(t);
         const QImage shot = fmWuerfeln->grab(fmWuerfeln->PaintBox1->geometry())
                                 .toImage()
                                 .convertToFormat(QImage::Format_RGB32);
@@ -175,7 +182,7 @@ private slots:
                 QCOMPARE(shot.pixel(at + QPoint(20, 20)), maroon);
                 continue;
             }
-            fmWuerfeln->ImageList1->GetBitmap(fmWuerfeln->TaskValues[k], face);
+            fmWuerfeln->ImageList1->GetBitmap(t.faces[static_cast<size_t>(k - 1)], face);
             QVERIFY2(shot.copy(QRect(at, QSize(40, 40))) == face, qPrintable(QString::number(k)));
             // Maroon on every side of the die, 10 pixels between neighbours.
             for (QPoint gap : {QPoint(-1, 20), QPoint(40, 20), QPoint(49, 20), QPoint(20, -1),
@@ -185,22 +192,9 @@ private slots:
         QCOMPARE(shot.pixel(791, 200), maroon);
     }
 
-    void windowLayout()
+    void answerInTheBottomPanel()
     {
-        QCOMPARE(fmWuerfeln->windowTitle(), QStringLiteral("Würfeln"));
         QCOMPARE(fmWuerfeln->Edit1->parentWidget(), fmWuerfeln->Panel6);
-        QCOMPARE(fmWuerfeln->Edit1->geometry(), QRect(288, 8, 43, 24));
-        QCOMPARE(fmWuerfeln->UpDown1->geometry(), QRect(331, 8, 15, 24));
-        QCOMPARE(fmWuerfeln->laTaskText->geometry().left(), 10);
-        QCOMPARE(fmWuerfeln->laTaskText->width(), 266);
-        QCOMPARE(fmWuerfeln->PaintBox1->geometry(),
-                 QRect(0, 0, fmWuerfeln->width(), fmWuerfeln->Panel6->y()));
-        QCOMPARE(fmWuerfeln->findChild<TImageList*>("ImageList1")->count(), 6);
-        // The spin buttons stop at 100.
-        fmWuerfeln->Edit1->setText(QStringLiteral("99"));
-        for (int i = 0; i < 3; ++i)
-            QTest::keyClick(fmWuerfeln->Edit1, Qt::Key_Up);
-        QCOMPARE(fmWuerfeln->Edit1->text(), QStringLiteral("100"));
     }
 
     void imageListPutsPicturesOnBackground()
