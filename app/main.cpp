@@ -8,6 +8,23 @@
 
 #include <cstdio>
 
+namespace {
+
+// The icon in the sizes that make up an X window icon, drawn from icon.svg at
+// build time: windows get it without parsing or drawing the SVG at start. A
+// scaling screen asks for other sizes; it gets the SVG.
+QIcon ProgramIcon()
+{
+    if (qApp->devicePixelRatio() != 1.0)
+        return QIcon(QStringLiteral(":/icon.svg"));
+    QIcon icon;
+    for (int size : {16, 32, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     // Under Wayland windows cannot place themselves: use X11 through XWayland.
@@ -16,7 +33,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", platform.c_str());
     TApplication app(argc, argv);
     InitResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
+    QApplication::setWindowIcon(ProgramIcon());
     const QString desktopId = QStringLiteral("de.prozentrechnung.Prozentrechnung");
     QGuiApplication::setDesktopFileName(desktopId);
     // The class part of WM_CLASS: it matches the desktop file's StartupWMClass.
