@@ -4,26 +4,7 @@
 #include "platform/Desktop.h"
 #include "resources/Resources.h"
 
-#include <QIcon>
-
 #include <cstdio>
-
-namespace {
-
-// The icon in the sizes that make up an X window icon, drawn from icon.svg at
-// build time: windows get it without parsing or drawing the SVG at start. A
-// scaling screen asks for other sizes; it gets the SVG.
-QIcon ProgramIcon()
-{
-    if (qApp->devicePixelRatio() != 1.0)
-        return QIcon(QStringLiteral(":/icon.svg"));
-    QIcon icon;
-    for (int size : {16, 32, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/icon-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {

@@ -2,7 +2,11 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QPointer>
+#include <QResource>
 #include <QSocketNotifier>
 #include <QWindow>
 
@@ -116,4 +120,23 @@ void HandleEndSignals(std::function<void()> handler)
     action.sa_flags = SA_RESTART;
     for (int s : {SIGTERM, SIGINT, SIGHUP})
         sigaction(s, &action, nullptr);
+}
+
+QIcon ProgramIcon()
+{
+    const QString svg = QStringLiteral(":/icon.svg");
+    // A scaling screen asks for other sizes: those the SVG draws itself.
+    if (qApp->devicePixelRatio() != 1.0)
+        return QIcon(svg);
+    QIcon icon;
+    for (int size : {16, 32, 64, 128}) {
+        const QByteArray pixels =
+            QResource(QStringLiteral(":/window-icon/icon-%1.argb").arg(size)).uncompressedData();
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        if (pixels.size() != image.sizeInBytes())
+            return QIcon(svg);
+        std::memcpy(image.bits(), pixels.constData(), static_cast<size_t>(pixels.size()));
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }

@@ -301,24 +301,6 @@ private slots:
         QCOMPARE(SuccessRateText(attempts, successes), text);
     }
 
-    // The built-in icon sizes stand in for the SVG in the windows' X icon: they
-    // must be the very pixels the SVG icon gives at those sizes.
-    void windowIconSizesAreTheSvg_data()
-    {
-        QTest::addColumn<int>("size");
-        for (int size : {16, 32, 64, 128})
-            QTest::addRow("%d", size) << size;
-    }
-    void windowIconSizesAreTheSvg()
-    {
-        QFETCH(int, size);
-        const QImage built(QStringLiteral(":/icons/icon-%1.png").arg(size));
-        QCOMPARE(built.size(), QSize(size, size));
-        const QImage svg = QIcon(QStringLiteral(":/icon.svg")).pixmap(size).toImage();
-        QCOMPARE(built.convertToFormat(QImage::Format_ARGB32),
-                 svg.convertToFormat(QImage::Format_ARGB32));
-    }
-
     void chartOneFailure()
     {
         const QImage image = paintChart(chartData({-1}));
