@@ -1,12 +1,12 @@
 #include "platform/Desktop.h"
 
+#include "platform/Prerendered.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QImage>
 #include <QPixmap>
 #include <QPointer>
-#include <QResource>
 #include <QSocketNotifier>
 #include <QWindow>
 
@@ -130,12 +130,9 @@ QIcon ProgramIcon()
         return QIcon(svg);
     QIcon icon;
     for (int size : {16, 32, 64, 128}) {
-        const QByteArray pixels =
-            QResource(QStringLiteral(":/window-icon/icon-%1.argb").arg(size)).uncompressedData();
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        if (pixels.size() != image.sizeInBytes())
+        const QImage image = PrerenderedSvg(svg, QSize(size, size));
+        if (image.isNull())
             return QIcon(svg);
-        std::memcpy(image.bits(), pixels.constData(), static_cast<size_t>(pixels.size()));
         icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;

@@ -1,6 +1,7 @@
 #include "platform/Widgets.h"
 
 #include "platform/Numbers.h"
+#include "platform/Prerendered.h"
 
 #include <QAbstractItemDelegate>
 #include <QComboBox>
@@ -153,11 +154,14 @@ TSpeedButton::TSpeedButton(QWidget* parent)
 
 namespace {
 
-// Every exercise window has the same three buttons: each glyph is drawn once.
+// Every exercise window has the same three buttons: each glyph is made once,
+// from its picture drawn at build time where there is one.
 QImage GlyphStrip(const QString& svgResource, int width, int height)
 {
     static std::map<std::tuple<QString, int, int>, QImage> drawn;
     QImage& strip = drawn[{svgResource, width, height}];
+    if (strip.isNull())
+        strip = PrerenderedSvg(svgResource, QSize(width, height));
     if (strip.isNull()) {
         QSvgRenderer renderer(svgResource);
         strip = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
