@@ -19,9 +19,6 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(desktopId);
     // The class part of WM_CLASS: it matches the desktop file's StartupWMClass.
     QCoreApplication::setApplicationName(desktopId);
-    if (!JpegSupported())
-        std::fputs("prozentrechnung: JPEG pictures cannot be decoded; backgrounds stay empty\n",
-                   stderr);
     TForms forms;
     CreateForms(forms);
     SetOwnerWindow(Form2);
@@ -30,5 +27,9 @@ int main(int argc, char** argv)
             Form2->Beenden1Click();
     });
     Form2->show();
+    // Once the windows are up: the first look at the image plugins takes a while.
+    if (!JpegSupported())
+        std::fputs("prozentrechnung: JPEG pictures cannot be decoded; backgrounds stay empty\n",
+                   stderr);
     return app.exec();
 }
