@@ -39,7 +39,7 @@ per_start() {
       /\] / {
         sym = substr($0, index($0, "] ") + 2)
         if (seen[sym]++) next
-        if (++shown > limit) exit
+        if (++shown > limit) next
         printf "%8.2f ms  %s\n", $1 * all * us / 100 / 1000 / n, sym
       }'
 }
