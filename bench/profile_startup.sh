@@ -6,7 +6,9 @@
 # without (self) what they call, in ms per start.
 #   bench/profile_startup.sh PROGRAM [RUNS]
 # EXIT_ON_MAP names the preload (default build/bench/libexit_on_map.so); the
-# samples stay in PERF_DATA (default a temporary file).
+# samples stay in PERF_DATA (default a temporary file); PROFILE_LINES functions
+# are listed (default 25). The unwinder does not always reach main through
+# Qt's deep stacks: compare named functions, not main or _start.
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 PROGRAM [RUNS]" >&2; exit 2; }
 program=$(realpath "$1")
