@@ -4,8 +4,6 @@
 #include "platform/Desktop.h"
 #include "resources/Resources.h"
 
-#include <QIcon>
-
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -16,14 +14,11 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", platform.c_str());
     TApplication app(argc, argv);
     InitResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.svg")));
+    QApplication::setWindowIcon(ProgramIcon());
     const QString desktopId = QStringLiteral("de.prozentrechnung.Prozentrechnung");
     QGuiApplication::setDesktopFileName(desktopId);
     // The class part of WM_CLASS: it matches the desktop file's StartupWMClass.
     QCoreApplication::setApplicationName(desktopId);
-    if (!JpegSupported())
-        std::fputs("prozentrechnung: JPEG pictures cannot be decoded; backgrounds stay empty\n",
-                   stderr);
     TForms forms;
     CreateForms(forms);
     SetOwnerWindow(Form2);
@@ -32,5 +27,9 @@ int main(int argc, char** argv)
             Form2->Beenden1Click();
     });
     Form2->show();
+    // Once the windows are up: the first look at the image plugins takes a while.
+    if (!JpegSupported())
+        std::fputs("prozentrechnung: JPEG pictures cannot be decoded; backgrounds stay empty\n",
+                   stderr);
     return app.exec();
 }

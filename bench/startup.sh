@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Start-up of the trainer against a bare Qt window of the same shape, on one
-# virtual X server: time from exec to the mapped strip window and peak resident
-# memory (VmHWM, read once the window is mapped and has settled for 0.5 s).
-# The two programs take turns, N runs each (default 15); medians are printed.
-#   bench/startup.sh PROGRAM BARE [N]
-# Uses startup_probe (built next to BARE) to wait for the map event; without it,
+# Start-up of the trainer against the floor, plain Qt widgets of the same shape
+# (bench/floor.cpp), on one virtual X server: time from exec to the mapped strip
+# window and peak resident memory (VmHWM, read once the window is mapped and has
+# settled for 0.5 s). The two programs take turns, N runs each (default 15);
+# medians are printed, and the median of each turn's own ratio.
+#   bench/startup.sh PROGRAM FLOOR [N]
+# Uses startup_probe (built next to FLOOR) to wait for the map event; without it,
 # polls with xdotool every 10 ms.
 set -euo pipefail
-[ $# -ge 2 ] || { echo "usage: $0 PROGRAM BARE [N]" >&2; exit 2; }
+[ $# -ge 2 ] || { echo "usage: $0 PROGRAM FLOOR [N]" >&2; exit 2; }
 program=$(realpath "$1")
-bare=$(realpath "$2")
+floor=$(realpath "$2")
 runs=${3:-15}
 title=Prozentrechnung
 settle_ms=500
-probe=${STARTUP_PROBE:-$(dirname "$bare")/startup_probe}
+probe=${STARTUP_PROBE:-$(dirname "$floor")/startup_probe}
 
 unset QT_QPA_PLATFORM
 exec {fd}<> <(:)
@@ -70,8 +71,8 @@ samples=$(mktemp)
 one=$(mktemp)
 trap 'cleanup; rm -f "$samples" "$one"' EXIT
 for i in $(seq "$runs"); do
-  for kind in program bare; do
-    if [ "$kind" = program ]; then exe=$program; else exe=$bare; fi
+  for kind in program floor; do
+    if [ "$kind" = program ]; then exe=$program; else exe=$floor; fi
     measure "$exe" > "$one"
     read -r ms kb < "$one"
     echo "$kind $ms $kb" >> "$samples"
@@ -79,14 +80,15 @@ for i in $(seq "$runs"); do
   done
 done
 
-median() { # KIND COLUMN
-  awk -v k="$1" -v c="$2" '$1 == k { print $c }' "$samples" | sort -g |
-    awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-p_ms=$(median program 2); b_ms=$(median bare 2)
-p_kb=$(median program 3); b_kb=$(median bare 3)
-awk -v pm="$p_ms" -v bm="$b_ms" -v pk="$p_kb" -v bk="$b_kb" -v n="$runs" -v m="$method" 'BEGIN {
+mid() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+median() { awk -v k="$1" -v c="$2" '$1 == k { print $c }' "$samples" | mid; } # KIND COLUMN
+p_ms=$(median program 2); f_ms=$(median floor 2)
+p_kb=$(median program 3); f_kb=$(median floor 3)
+# Each turn's own ratio: a slower spell of the machine hits both runs of a turn.
+paired=$(awk '$1 == "program" { p = $2 } $1 == "floor" { print p / $2 }' "$samples" | mid)
+awk -v pm="$p_ms" -v fm="$f_ms" -v pk="$p_kb" -v fk="$f_kb" -v pr="$paired" -v n="$runs" -v m="$method" 'BEGIN {
   printf "method %s\nruns %d\n", m, n
-  printf "program_time_ms %.1f\nbare_time_ms %.1f\ntime_ratio %.2f\n", pm, bm, pm / bm
-  printf "program_peak_mb %.1f\nbare_peak_mb %.1f\npeak_diff_mb %.1f\n", pk / 1024, bk / 1024, (pk - bk) / 1024
+  printf "program_time_ms %.1f\nfloor_time_ms %.1f\ntime_ratio %.2f\n", pm, fm, pm / fm
+  printf "time_ratio_paired %.2f\n", pr
+  printf "program_peak_mb %.1f\nfloor_peak_mb %.1f\npeak_diff_mb %.1f\n", pk / 1024, fk / 1024, (pk - fk) / 1024
 }'

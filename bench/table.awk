@@ -46,10 +46,12 @@ END {
         ratio = start["time_ratio"] + 0
         diff = start["peak_diff_mb"] + 0
         row("Start-up to mapped strip: program", start["program_time_ms"] " ms", "", "", "")
-        row("Start-up to mapped strip: bare Qt window", start["bare_time_ms"] " ms", "", "", "")
-        row("Start-up time ratio program / bare", sprintf("%.2f", ratio), "", "≤ 1.3", met(ratio <= 1.3))
+        row("Start-up to mapped strip: floor (plain Qt widgets)", start["floor_time_ms"] " ms", "", "", "")
+        row("Start-up time ratio program / floor", sprintf("%.2f", ratio), "", "≤ 1.3", met(ratio <= 1.3))
+        if ("time_ratio_paired" in start)
+            row("Start-up time ratio, median of the turns' own", start["time_ratio_paired"], "", "", "")
         row("Peak memory (VmHWM): program", start["program_peak_mb"] " MiB", "", "", "")
-        row("Peak memory (VmHWM): bare Qt window", start["bare_peak_mb"] " MiB", "", "", "")
+        row("Peak memory (VmHWM): floor", start["floor_peak_mb"] " MiB", "", "", "")
         row("Peak memory difference", sprintf("%+.1f MiB", diff), "", "≤ 20 MiB", met(diff <= 20))
     } else {
         row("Start-up", "not measured", "", "", "")

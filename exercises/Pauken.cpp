@@ -132,7 +132,7 @@ TfmPauken::TfmPauken(QWidget* parent)
     setInvalidEntry(TInvalidEntry::ResetUncounted);
 
     Image1 = MakeChild<TImage>(this, "Image1", 240, 112, 41, 41);
-    Image1->setImage(FaceIcon());
+    Image1->setImageMaker(FaceIcon);
 
     // The bubble lies over the lower right corner of the face's picture.
     Shape1 = MakeChild<TShape>(this, "Shape1", 256, 116, 309, 141);

@@ -99,7 +99,7 @@ TfmSchaetzen::TfmSchaetzen(QWidget* parent)
 
     // Back to front: the picture, the drawing surface over it, then the lists.
     Image1 = MakeChild<TImage>(this, "Image1", 0, 0, 793, 407);
-    Image1->setImage(QImage(QStringLiteral(":/schaetzen.jpg")));
+    Image1->setImageFile(QStringLiteral(":/schaetzen.jpg"));
     Image1->setStretch(true);
     Image1->lower();
 

@@ -3,6 +3,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Exception.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFont>
 #include <QFontDatabase>
@@ -90,5 +91,10 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
 
 bool JpegSupported()
 {
-    return QImageReader::supportedImageFormats().contains("jpeg");
+    // Asks the JPEG reader alone: the list of all formats loads every image plugin.
+    QByteArray start("\xFF\xD8\xFF", 3);
+    QBuffer buffer(&start);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    return reader.canRead();
 }

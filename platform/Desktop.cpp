@@ -1,7 +1,11 @@
 #include "platform/Desktop.h"
 
+#include "platform/Prerendered.h"
+
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QPixmap>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWindow>
@@ -116,4 +120,20 @@ void HandleEndSignals(std::function<void()> handler)
     action.sa_flags = SA_RESTART;
     for (int s : {SIGTERM, SIGINT, SIGHUP})
         sigaction(s, &action, nullptr);
+}
+
+QIcon ProgramIcon()
+{
+    const QString svg = QStringLiteral(":/icon.svg");
+    // A scaling screen asks for other sizes: those the SVG draws itself.
+    if (qApp->devicePixelRatio() != 1.0)
+        return QIcon(svg);
+    QIcon icon;
+    for (int size : {16, 32, 64, 128}) {
+        const QImage image = PrerenderedSvg(svg, QSize(size, size));
+        if (image.isNull())
+            return QIcon(svg);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
 }

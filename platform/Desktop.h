@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 
 #include <functional>
@@ -29,3 +30,8 @@ QWidget* OwnerWindow();
 
 // Calls onSignal in the event loop for each SIGTERM, SIGINT and SIGHUP.
 void HandleEndSignals(std::function<void()> onSignal);
+
+// The program's icon (resources icon.svg). At a device pixel ratio of 1 it is
+// made of the sizes an X window icon consists of, drawn at build time: a window
+// gets its icon without drawing the SVG.
+QIcon ProgramIcon();

@@ -1,5 +1,7 @@
 #include "platform/ImageList.h"
 
+#include "platform/Prerendered.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -19,6 +21,10 @@ int TImageList::add(const QImage& image)
 
 int TImageList::addSvg(const QString& resource)
 {
+    if (QImage drawn = PrerenderedSvg(resource, m_size); !drawn.isNull()) {
+        m_images.push_back(drawn);
+        return count() - 1;
+    }
     QSvgRenderer renderer(resource);
     if (!renderer.isValid())
         return -1;

@@ -1,6 +1,7 @@
 #include "platform/Widgets.h"
 
 #include "platform/Numbers.h"
+#include "platform/Prerendered.h"
 
 #include <QAbstractItemDelegate>
 #include <QComboBox>
@@ -15,6 +16,8 @@
 #include <QWidgetItem>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
 TAlignLayout::TAlignLayout(QWidget* parent)
     : QLayout(parent)
@@ -149,16 +152,32 @@ TSpeedButton::TSpeedButton(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TSpeedButton::setGlyph(const QString& svgResource, int width, int height,
-                            bool hasDisabledImage)
+namespace {
+
+// Every exercise window has the same three buttons: each glyph is made once,
+// from its picture drawn at build time where there is one.
+QImage GlyphStrip(const QString& svgResource, int width, int height)
 {
-    QSvgRenderer renderer(svgResource);
-    QImage strip(width, height, QImage::Format_ARGB32_Premultiplied);
-    strip.fill(Qt::transparent);
-    {
+    static std::map<std::tuple<QString, int, int>, QImage> drawn;
+    QImage& strip = drawn[{svgResource, width, height}];
+    if (strip.isNull())
+        strip = PrerenderedSvg(svgResource, QSize(width, height));
+    if (strip.isNull()) {
+        QSvgRenderer renderer(svgResource);
+        strip = QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+        strip.fill(Qt::transparent);
         QPainter p(&strip);
         renderer.render(&p);
     }
+    return strip;
+}
+
+} // namespace
+
+void TSpeedButton::setGlyph(const QString& svgResource, int width, int height,
+                            bool hasDisabledImage)
+{
+    const QImage strip = GlyphStrip(svgResource, width, height);
     QIcon icon;
     if (hasDisabledImage) {
         const int w = width / 2;
@@ -278,31 +297,36 @@ TImage::~TImage() = default;
 
 void TImage::loadSvg(const QString& resource)
 {
-    m_svg = std::make_unique<QSvgRenderer>(resource);
-    m_svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
+    m_svg.reset();
+    m_svgFile = resource;
     m_svgPicture = QImage();
     update();
 }
 
 void TImage::setImage(const QImage& image)
 {
-    m_file.clear();
+    m_make = nullptr;
     m_image = image;
     update();
 }
 
 void TImage::setImageFile(const QString& file)
 {
-    m_file = file;
+    setImageMaker([file] { return QImage(file); });
+}
+
+void TImage::setImageMaker(std::function<QImage()> make)
+{
+    m_make = std::move(make);
     m_image = QImage();
     update();
 }
 
 const QImage& TImage::image() const
 {
-    if (!m_file.isEmpty()) {
-        m_image = QImage(m_file);
-        m_file.clear();
+    if (m_make) {
+        m_image = m_make();
+        m_make = nullptr;
     }
     return m_image;
 }
@@ -315,6 +339,11 @@ void TImage::setStretch(bool stretch)
 
 void TImage::paintEvent(QPaintEvent*)
 {
+    if (!m_svgFile.isEmpty()) {
+        m_svg = std::make_unique<QSvgRenderer>(m_svgFile);
+        m_svg->setAspectRatioMode(Qt::IgnoreAspectRatio);
+        m_svgFile.clear();
+    }
     QPainter p(this);
     if (m_svg && m_svg->isValid()) {
         const qreal ratio = devicePixelRatioF();

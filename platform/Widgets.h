@@ -135,7 +135,8 @@ private:
 };
 
 // A picture: an SVG stretched to the widget, or a raster image unscaled from
-// the top-left corner or stretched.
+// the top-left corner or stretched. Pictures from files are read when first
+// painted or asked for: a window that is not shown yet costs no decoding.
 class TImage : public QWidget {
     Q_OBJECT
 public:
@@ -143,9 +144,9 @@ public:
     ~TImage() override;
     void loadSvg(const QString& resource);
     void setImage(const QImage& image);
-    // The picture of a file, decoded when it is first painted or asked for: a
-    // window that may never be shown costs no decoding at start.
     void setImageFile(const QString& file);
+    // The raster picture that `make` returns, made when first needed.
+    void setImageMaker(std::function<QImage()> make);
     void setStretch(bool stretch);
     const QImage& image() const;
 
@@ -154,11 +155,12 @@ protected:
 
 private:
     std::unique_ptr<QSvgRenderer> m_svg;
+    QString m_svgFile;
     // The vector picture as last drawn, at the widget's size: drawing it costs
     // milliseconds, copying it microseconds.
     QImage m_svgPicture;
     mutable QImage m_image;
-    mutable QString m_file;
+    mutable std::function<QImage()> m_make;
     bool m_stretch = false;
 };
 

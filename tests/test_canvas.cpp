@@ -2,13 +2,16 @@
 #include "TestPixels.h"
 
 #include "platform/Canvas.h"
+#include "platform/Prerendered.h"
 #include "platform/Widgets.h"
 #include "utils/utils.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
@@ -625,6 +628,72 @@ private slots:
                                   std::abs(a.green() - b.green()), std::abs(a.blue() - b.blue())});
             }
         QVERIFY2(worst <= 2, qPrintable(QStringLiteral("differs by %1").arg(worst)));
+    }
+
+    // Every picture drawn at build time must be its SVG as drawn at run time.
+    void prerenderedIsTheSvg_data()
+    {
+        QTest::addColumn<QString>("svg");
+        QTest::addColumn<QSize>("size");
+        const QStringList files = QDir(QStringLiteral(":/prerendered")).entryList();
+        QVERIFY(!files.isEmpty());
+        const QRegularExpression name(QStringLiteral("^(.+)-(\\d+)x(\\d+)\\.argb$"));
+        for (const QString& file : files) {
+            const QRegularExpressionMatch m = name.match(file);
+            QVERIFY2(m.hasMatch(), qPrintable(file));
+            QTest::addRow("%s", qPrintable(file))
+                << QStringLiteral(":/%1.svg").arg(m.captured(1))
+                << QSize(m.captured(2).toInt(), m.captured(3).toInt());
+        }
+    }
+    void prerenderedIsTheSvg()
+    {
+        QFETCH(QString, svg);
+        QFETCH(QSize, size);
+        QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(Qt::transparent);
+        {
+            QPainter p(&drawn);
+            p.setRenderHint(QPainter::Antialiasing);
+            QSvgRenderer(svg).render(&p, QRectF(drawn.rect()));
+        }
+        QCOMPARE(PrerenderedSvg(svg, size), drawn);
+    }
+
+    // Glyphs are drawn once per picture and size: each button must still show
+    // its own picture at its own size, however many buttons came before.
+    void glyphShowsItsPictureAtItsSize_data()
+    {
+        QTest::addColumn<QStringList>("glyphs");
+        QTest::addRow("one") << QStringList{"tip 18 18"};
+        QTest::addRow("same twice") << QStringList{"tip 18 18", "tip 18 18"};
+        QTest::addRow("same picture, other size") << QStringList{"tip 18 18", "tip 17 17"};
+        QTest::addRow("other picture, same size") << QStringList{"new 17 17", "check 17 17"};
+        QTest::addRow("normal and disabled halves") << QStringList{"statistic 32 16 strip"};
+    }
+    void glyphShowsItsPictureAtItsSize()
+    {
+        QFETCH(QStringList, glyphs);
+        for (const QString& glyph : glyphs) {
+            const QStringList part = glyph.split(' ');
+            const QString file = QStringLiteral(":/glyph-%1.svg").arg(part[0]);
+            const int width = part[1].toInt(), height = part[2].toInt();
+            const bool strip = part.size() > 3;
+            TSpeedButton button;
+            button.setGlyph(file, width, height, strip);
+            QImage drawn(width, height, QImage::Format_ARGB32_Premultiplied);
+            drawn.fill(Qt::transparent);
+            {
+                QPainter p(&drawn);
+                QSvgRenderer(file).render(&p);
+            }
+            const int w = strip ? width / 2 : width;
+            QCOMPARE(button.iconSize(), QSize(w, height));
+            QCOMPARE(button.icon().pixmap(w, height).toImage(), drawn.copy(0, 0, w, height));
+            if (strip)
+                QCOMPARE(button.icon().pixmap(w, height, QIcon::Disabled).toImage(),
+                         drawn.copy(w, 0, w, height));
+        }
     }
 };
 

@@ -50,6 +50,24 @@ private slots:
         QCOMPARE(CurrentPlatformEnvironment(int(argv.size()), argv.data()).platformArgument, found);
     }
 
+    // The X window icon is made of the icon's sizes, or of 16, 32, 64 and 128
+    // for an SVG: the built-in sizes must be those, with the SVG's very pixels.
+    void programIconIsTheSvg_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : {16, 32, 64, 128})
+            QTest::addRow("%d", size) << size;
+    }
+    void programIconIsTheSvg()
+    {
+        QFETCH(int, size);
+        const QIcon icon = ProgramIcon();
+        QCOMPARE(icon.availableSizes(),
+                 (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(64, 64), QSize(128, 128)}));
+        const QImage svg = QIcon(QStringLiteral(":/icon.svg")).pixmap(size).toImage();
+        QCOMPARE(icon.pixmap(size).toImage(), svg);
+    }
+
     // Each signal reaches the handler in the event loop, and the process lives on.
     void endSignals()
     {
