@@ -20,7 +20,7 @@ limit=${PROFILE_LINES:-25}
 
 unset QT_QPA_PLATFORM
 exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true; wait 2>/dev/null || true; [ -n "${PERF_DATA:-}" ] || rm -f "$data"' EXIT
 read -r -t 10 -u "$fd" number || { echo "Xvfb did not start" >&2; exit 1; }

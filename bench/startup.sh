@@ -18,7 +18,7 @@ probe=${STARTUP_PROBE:-$(dirname "$floor")/startup_probe}
 
 unset QT_QPA_PLATFORM
 exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 child=
 cleanup() {

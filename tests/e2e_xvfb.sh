@@ -36,11 +36,12 @@ cleanup() {
 trap cleanup EXIT
 # Xvfb picks a free display itself and writes its number to the pipe; it must
 # also answer there (a display just given up by another run can fail), else
-# it is started again.
+# it is started again. Without -noreset the server resets when the probe's
+# connection closes, and a client connecting just then is refused.
 start_xvfb() {
   local fd number
   exec {fd}<> <(:)
-  Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp >>"$out/xvfb.log" 2>&1 &
+  Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >>"$out/xvfb.log" 2>&1 &
   xvfb=$!
   read -r -t 10 -u "$fd" number || return 1
   export DISPLAY=:$number
