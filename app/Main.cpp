@@ -5,6 +5,7 @@
 #include "app/Statistic.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 #include "utils/utils.h"
@@ -20,6 +21,8 @@
 TForm2* Form2 = nullptr;
 
 namespace {
+
+[[maybe_unused]] const bool FrameRole = RegisterAccessibleClass("TForm2", TAccessibleRole::Frame);
 
 constexpr int OuterWidth = 800;
 constexpr int OuterHeight = 102;
@@ -114,12 +117,15 @@ TForm2::TForm2(QWidget* parent)
     SpeedButton1 = MakeChild<TSpeedButton>(Panel1, "SpeedButton1", 4, 3, 120, 26);
     SpeedButton1->setText(QStringLiteral("Beenden Alt+F4"));
     SpeedButton1->setGlyph(QStringLiteral(":/glyph-exit.svg"), 18, 18);
+    SpeedButton1->setKey(QKeySequence(Qt::ALT | Qt::Key_F4));
     SpeedButton2 = MakeChild<TSpeedButton>(Panel1, "SpeedButton2", 126, 3, 120, 26);
     SpeedButton2->setText(QStringLiteral("Rechner F5"));
     SpeedButton2->setGlyph(QStringLiteral(":/glyph-calc.svg"), 16, 16);
+    SpeedButton2->setKey(QKeySequence(Qt::Key_F5));
     SpeedButton3 = MakeChild<TSpeedButton>(Panel1, "SpeedButton3", 248, 3, 120, 26);
     SpeedButton3->setText(QStringLiteral("Statistik F6"));
     SpeedButton3->setGlyph(QStringLiteral(":/glyph-statistic.svg"), 32, 16, true);
+    SpeedButton3->setKey(QKeySequence(Qt::Key_F6));
     connect(SpeedButton1, &QToolButton::clicked, this,
             [this] { RunHandler([this] { Beenden1Click(); }); });
     connect(SpeedButton2, &QToolButton::clicked, this,
@@ -139,6 +145,8 @@ TForm2::TForm2(QWidget* parent)
         // A step narrower than the style's chunk would otherwise not be repainted.
         connect(*bar, &QProgressBar::valueChanged, *bar, qOverload<>(&QWidget::update));
     }
+    LabelField(Label1, pbCount);
+    LabelField(Label2, pbSuccess);
 
     TabControl1 = MakeChild<QTabBar>(m_client, "TabControl1", 0, 33, 792, 22);
     QFont tabFont(QStringLiteral("Tahoma"));

@@ -1,5 +1,6 @@
 #include "exercises/Boerse.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 #include "xshape/XShape.h"
@@ -64,6 +65,20 @@ QString CorrectionText(const Task& task)
     return text;
 }
 
+QString PricesText(const Task& task, const std::array<QString, 3>& names)
+{
+    static const char* const colours[] = {"rot", "blau", "dunkelrot"};
+    QStringList parts;
+    for (int j = 0; j < 3; ++j) {
+        const int32_t start = task.start[static_cast<size_t>(j)];
+        parts << QStringLiteral("%1 (%2): Startwert %3, Endwert %4")
+                     .arg(names[static_cast<size_t>(j)], QLatin1String(colours[j]))
+                     .arg(start)
+                     .arg(EndValue(start, task.change(j)));
+    }
+    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
+}
+
 std::vector<QPoint> PriceLine(int width, int startY, int endY, TRandom& random)
 {
     std::vector<QPoint> points{QPoint(20, startY)};
@@ -106,11 +121,15 @@ TfmBoerse::TfmBoerse(QWidget* parent)
     XShape1->Font().setFont(font);
     XShape1->Font().setColor(FromQColor(palette().color(QPalette::WindowText)));
     alignLayout()->addAligned(XShape1, TAlign::Client);
+    SetAccessibleTexts(XShape1, QStringLiteral("Hintergrund"), QString());
 
     PaintBox1 = MakeChild<TPaintBox>(this, "PaintBox1", 0, 0, 792, 406);
     PaintBox1->OnPaint = [this](TCanvas& canvas) {
         PaintBox1Paint(canvas);
     };
+    DescribeDrawing(PaintBox1, QStringLiteral("Kursverlauf"), [this] {
+        return boerse::PricesText(task(), {Label1->text(), Label2->text(), Label3->text()});
+    });
     alignLayout()->addAligned(PaintBox1, TAlign::Client);
 
     Label1 = ShareLabel(this, "Label1", 16, 55, QStringLiteral("Mathe AG"));
@@ -125,6 +144,9 @@ TfmBoerse::TfmBoerse(QWidget* parent)
         SetPickList(box);
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, ComboBox3);
+    LabelField(Label1, ComboBox1);
+    LabelField(Label2, ComboBox2);
+    LabelField(Label3, ComboBox3);
 
     laTaskText->setText(
         QStringLiteral("Bestimme jeweils um wieviel Prozent der Kurs zugenommen hat!"));
@@ -174,6 +196,7 @@ void TfmBoerse::setTask(const boerse::Task& t)
         labels[i]->setPalette(p);
     }
     PaintBox1->update();
+    TaskChanged();
 }
 
 void TfmBoerse::NewTask()

@@ -36,6 +36,8 @@ QString ItemText(int index);
 bool IsRight(const Task& task, const std::array<int, 3>& selected);
 // "12% -5% 40% ": the right changes, each followed by "% ".
 QString CorrectionText(const Task& task);
+// For screen readers: each share's name, colour, start and end value.
+QString PricesText(const Task& task, const std::array<QString, 3>& names);
 // The price line on a surface width wide: from (20, startY) through a random
 // step of -32..32 px every 20 px to (width - 20, endY).
 std::vector<QPoint> PriceLine(int width, int startY, int endY, TRandom& random);

@@ -1,5 +1,6 @@
 #include "exercises/Diagramm.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -41,6 +42,19 @@ QString CorrectionText(const Task& task)
         .arg(Amount(task, 0))
         .arg(Amount(task, 1))
         .arg(Amount(task, 2));
+}
+
+int32_t Percent(int32_t share)
+{
+    return 5 * share;
+}
+
+QString SharesText(const Task& task)
+{
+    QStringList parts;
+    for (size_t i = 0; i < task.shares.size(); ++i)
+        parts << QStringLiteral("%1 %2 %").arg(ChildNames[i]).arg(Percent(task.shares[i]));
+    return parts.join(QStringLiteral(", "));
 }
 
 int32_t BarHeight(int32_t share)
@@ -156,6 +170,14 @@ TfmDiagramm::TfmDiagramm(QWidget* parent)
     setTabOrder(Edit2, UpDown3);
     setTabOrder(UpDown3, Edit3);
 
+    LabelField(Label2, Edit1);
+    LabelField(Label3, Edit2);
+    LabelField(Label4, Edit3);
+    SetAccessibleTexts(Bevel1, QStringLiteral("Trennlinie"), QString());
+    AddTaskPart([this] { return Label1->text(); });
+    DescribeDrawing(Diagram1, QStringLiteral("Anteile am Erbe"),
+                    [this] { return diagramm::SharesText(task()); });
+
     setClientSize(792, 434);
 }
 
@@ -191,6 +213,10 @@ void TfmDiagramm::setTask(const diagramm::Task& t)
     // A label shows CR LF as one line break.
     Label1->setText(diagramm::TaskText(t.inheritance).remove(QLatin1Char('\r')));
     Label1->adjustSize();
+    for (int i = 0; i < 3; ++i)
+        SetAccessibleTexts(bars[i], QStringLiteral("Balken %1").arg(diagramm::ChildNames[i]),
+                           QStringLiteral("%1 %").arg(diagramm::Percent(t.shares[i])));
+    TaskChanged();
 }
 
 void TfmDiagramm::NewTask()

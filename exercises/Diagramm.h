@@ -24,6 +24,11 @@ QString TaskText(int32_t inheritance);
 // The child's part of the inheritance in whole DM.
 int32_t Amount(const Task& task, int child);
 QString CorrectionText(const Task& task);
+inline constexpr std::array<const char*, 3> ChildNames{"Jan", "Tina", "Jörg"};
+// A share in per cent: five per twentieth.
+int32_t Percent(int32_t share);
+// For screen readers: "Jan 25 %, Tina 40 %, Jörg 35 %".
+QString SharesText(const Task& task);
 // Bar height in pixels: 15 per twentieth, the diagram's 3 pixels per per cent.
 int32_t BarHeight(int32_t share);
 

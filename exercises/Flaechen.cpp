@@ -1,5 +1,6 @@
 #include "exercises/Flaechen.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 
@@ -44,6 +45,13 @@ std::array<LengthLabel, 4> LengthLabels(const Task& task)
     labels[2].pos = QPoint(r.left() + 2, r.top() - 10 + r.height() / 2);
     labels[3].pos = QPoint(r.left() + (r.width() - chars(labels[3].caption)) / 2, r.top());
     return labels;
+}
+
+QString SizeText(const QRect& rectangle)
+{
+    return QStringLiteral("%1 breit und %2 hoch")
+        .arg(rectangle.width() / PixelsPerUnit)
+        .arg(rectangle.height() / PixelsPerUnit);
 }
 
 int32_t ExpectedPercent(const Task& task)
@@ -94,6 +102,11 @@ TfmFlaechen::TfmFlaechen(QWidget* parent)
 
     ComboBox1 = MakeChild<QComboBox>(this, "ComboBox1", 382, 338, 61, 24);
     SetPickList(ComboBox1, 16);
+    LabelField(Label5, ComboBox1);
+    DescribeDrawing(Shape1, QStringLiteral("Blaues Rechteck"),
+                    [this] { return flaechen::SizeText(task().blue); });
+    DescribeDrawing(Shape2, QStringLiteral("Rotes Rechteck"),
+                    [this] { return flaechen::SizeText(task().red); });
 
     laTaskText->setText(
         QStringLiteral("Zu wieviel Prozent ist das blaue Rechteck vom roten überbedeckt ?"));
@@ -135,6 +148,14 @@ void TfmFlaechen::setTask(const flaechen::Task& task)
         labels[i]->setGeometry(
             QRect(places[i].pos, QSize(labels[i]->sizeHint().width(), labels[i]->height())));
     }
+    // Which side each loose number measures.
+    const QString sides[] = {QStringLiteral("Höhe des blauen Rechtecks: %1"),
+                             QStringLiteral("Breite des blauen Rechtecks: %1"),
+                             QStringLiteral("Höhe des roten Rechtecks: %1"),
+                             QStringLiteral("Breite des roten Rechtecks: %1")};
+    for (size_t i = 0; i < places.size(); ++i)
+        SetAccessibleTexts(labels[i], sides[i].arg(places[i].caption), QString());
+    TaskChanged();
 }
 
 void TfmFlaechen::NewTask()

@@ -35,6 +35,8 @@ struct LengthLabel {
 // every character were 8 pixels wide, so the layout does not depend on the font.
 std::array<LengthLabel, 4> LengthLabels(const Task& task);
 
+// For screen readers: "50 breit und 25 hoch", in length units.
+QString SizeText(const QRect& rectangle);
 // Red area in per cent of the blue area, an exact half to even.
 int32_t ExpectedPercent(const Task& task);
 // The picked item's index is its value; -1 (nothing picked) is never right.

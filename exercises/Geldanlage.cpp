@@ -1,5 +1,6 @@
 #include "exercises/Geldanlage.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -88,6 +89,7 @@ TfmGeldanlage::TfmGeldanlage(QWidget* parent)
     Image1 = MakeChild<TImage>(this, "Image1", 0, 0, 413, 406);
     Image1->loadSvg(QStringLiteral(":/geldanlage.svg"));
     alignLayout()->addAligned(Image1, TAlign::Left);
+    SetAccessibleTexts(Image1, QStringLiteral("Bild: Sparschwein und Münzstapel"), QString());
 
     StaticText1 = MakeChild<TStaticText>(this, "StaticText1", 432, 220, 343, 101);
     StaticText1->setText(QStringLiteral("StaticText1"));
@@ -111,6 +113,9 @@ TfmGeldanlage::TfmGeldanlage(QWidget* parent)
     setTabOrder(Edit1, UpDown1);
     setTabOrder(UpDown1, Edit2);
     setTabOrder(Edit2, UpDown2);
+    LabelField(Label1, Edit1);
+    LabelField(Label2, Edit2);
+    AddTaskPart([this] { return StaticText1->text(); });
 
     laTaskText->setText(QStringLiteral("Berechne jeweils den Zins insgesamt."));
 
@@ -141,6 +146,7 @@ void TfmGeldanlage::setTask(const geldanlage::Task& t)
     TaskValues[2] = t.term;
     // A label breaks lines at LF alone; the CR would show as a stray glyph.
     StaticText1->setText(geldanlage::TaskText(t).remove(QLatin1Char('\r')));
+    TaskChanged();
 }
 
 void TfmGeldanlage::NewTask()

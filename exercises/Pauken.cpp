@@ -1,5 +1,6 @@
 #include "exercises/Pauken.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 
@@ -133,12 +134,14 @@ TfmPauken::TfmPauken(QWidget* parent)
 
     Image1 = MakeChild<TImage>(this, "Image1", 240, 112, 41, 41);
     Image1->setImageMaker(FaceIcon);
+    SetAccessibleTexts(Image1, QStringLiteral("Bild: Gesicht"), QString());
 
     // The bubble lies over the lower right corner of the face's picture.
     Shape1 = MakeChild<TShape>(this, "Shape1", 256, 116, 309, 141);
     Shape1->setShape(TShapeType::Ellipse);
     Shape1->brush().setColor(clr::White);
     Shape1->pen().setStyle(TPenStyle::Clear);
+    SetAccessibleTexts(Shape1, QStringLiteral("Sprechblase"), QString());
 
     Memo1 = MakeChild<QPlainTextEdit>(this, "Memo1", 292, 140, 233, 93);
     Memo1->setPlainText(QStringLiteral("Memo1"));
@@ -169,6 +172,9 @@ TfmPauken::TfmPauken(QWidget* parent)
     Edit1 = MakeChild<QLineEdit>(this, "Edit1", 368, 316, 81, 24, QStringLiteral("0"));
     // The answer field comes first, so it has the focus when the window is shown.
     setTabOrder(Edit1, Memo1);
+    LabelField(Label1, Edit1);
+    SetAccessibleTexts(Memo1, QStringLiteral("Aufgabe"), QString());
+    AddTaskPart([this] { return Memo1->toPlainText(); });
     Edit1->setFocus();
 
     laTaskText->setText(QStringLiteral("Berechne  !"));
@@ -196,6 +202,7 @@ void TfmPauken::setTask(const pauken::Task& task)
     TaskValues[2] = task.second;
     TaskValues[3] = task.expected;
     Memo1->setPlainText(pauken::TaskText(task));
+    TaskChanged();
 }
 
 TColor TfmPauken::background() const

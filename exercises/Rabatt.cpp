@@ -1,5 +1,6 @@
 #include "exercises/Rabatt.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -64,6 +65,7 @@ TfmRabatt::TfmRabatt(QWidget* parent)
     Image1 = MakeChild<TImage>(this, "Image1", 0, 0, 445, 430);
     Image1->loadSvg(QStringLiteral(":/rabatt.svg"));
     alignLayout()->addAligned(Image1, TAlign::Left);
+    SetAccessibleTexts(Image1, QStringLiteral("Bild: Computer im Sonderangebot"), QString());
 
     StaticText1 = MakeChild<TStaticText>(this, "StaticText1", 448, 172, 343, 101);
     StaticText1->setText(QStringLiteral("StaticText1"));
@@ -77,6 +79,8 @@ TfmRabatt::TfmRabatt(QWidget* parent)
     UpDown1->setRange(0, 5000);
     UpDown1->setAssociate(Edit1);
     setTabOrder(Edit1, UpDown1);
+    LabelField(Label1, Edit1);
+    AddTaskPart([this] { return StaticText1->text(); });
 
     laTaskText->setText(QStringLiteral("Berechne den aktuellen Preis des Computers in € !"));
     laTaskText->resize(288, laTaskText->height());
@@ -108,6 +112,7 @@ void TfmRabatt::setTask(const rabatt::Task& t)
     TaskValues[2] = t.discount2;
     // The task text breaks its lines with LF CR; a label shows each pair as one break.
     StaticText1->setText(rabatt::TaskText(t).remove(QLatin1Char('\r')));
+    TaskChanged();
 }
 
 void TfmRabatt::NewTask()

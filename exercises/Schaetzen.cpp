@@ -1,5 +1,6 @@
 #include "exercises/Schaetzen.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -102,12 +103,19 @@ TfmSchaetzen::TfmSchaetzen(QWidget* parent)
     Image1->setImageFile(QStringLiteral(":/schaetzen.jpg"));
     Image1->setStretch(true);
     Image1->lower();
+    SetAccessibleTexts(Image1, QStringLiteral("Hintergrundbild"), QString());
 
     PaintBox1 = MakeChild<TPaintBox>(this, "PaintBox1", 0, 0, 792, 406);
     PaintBox1->OnPaint = [this](TCanvas& canvas) {
         PaintBox1Paint(canvas);
     };
     alignLayout()->addAligned(PaintBox1, TAlign::Client);
+    // The shares are the task: the description tells only what is drawn where.
+    DescribeDrawing(PaintBox1, QStringLiteral("Drei Kreise"), [] {
+        return QStringLiteral("Kreis 1 links, Kreis 2 in der Mitte, Kreis 3 rechts: schwarze "
+                              "Kreise, zum Teil farbig bedeckt, Kreis 1 orange, Kreis 2 "
+                              "hellbraun, Kreis 3 graublau.");
+    });
 
     ComboBox1 = MakeChild<QComboBox>(this, "ComboBox1", 80, 370, 87, 24);
     ComboBox2 = MakeChild<QComboBox>(this, "ComboBox2", 336, 370, 87, 24);
@@ -116,6 +124,9 @@ TfmSchaetzen::TfmSchaetzen(QWidget* parent)
         SetPickList(box, 16);
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, ComboBox3);
+    int circle = 0;
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        SetAccessibleTexts(box, QStringLiteral("Kreis %1").arg(++circle), QString());
 
     laTaskText->setText(
         QStringLiteral("Schätze jeweils den Prozentsatz der von Farbe bedeckt wird !"));
@@ -150,6 +161,7 @@ void TfmSchaetzen::setTask(const schaetzen::Task& t)
     for (size_t i = 0; i < t.size(); ++i)
         TaskValues[i] = t[i];
     PaintBox1->update();
+    TaskChanged();
 }
 
 void TfmSchaetzen::NewTask()

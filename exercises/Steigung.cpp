@@ -1,5 +1,6 @@
 #include "exercises/Steigung.h"
 
+#include "platform/Accessible.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
@@ -38,6 +39,16 @@ bool IsRight(const Task& task, const std::array<int, 3>& picks)
 QString CorrectionText(const Task& task)
 {
     return QStringLiteral("%1% %2% %3%").arg(task.a).arg(task.b).arg(task.c);
+}
+
+QString ProfileText(const Task& task)
+{
+    const Heights h = HeightsOf(task);
+    return QStringLiteral("A: 200 m lang, von 0 m auf %1 m Höhe. B: 100 m lang, von %1 m auf "
+                          "%2 m Höhe. C: 300 m lang, von %2 m auf %3 m Höhe.")
+        .arg(h.hA)
+        .arg(h.hB)
+        .arg(h.hC);
 }
 
 void DrawProfile(TCanvas& canvas, const Task& task)
@@ -112,17 +123,23 @@ TfmSteigung::TfmSteigung(QWidget* parent)
 
     Image1 = MakeChild<TImage>(this, "Image1", -2, 0, 795, 357);
     Image1->loadSvg(QStringLiteral(":/steigung.svg"));
+    SetAccessibleTexts(Image1, QStringLiteral("Hintergrundbild: Landschaft"), QString());
 
     PaintBox2 = MakeChild<TPaintBox>(this, "PaintBox2", 0, 0, 792, 406);
     PaintBox2->OnPaint = [this](TCanvas& canvas) {
         PaintBox2Paint(canvas);
     };
+    DescribeDrawing(PaintBox2, QStringLiteral("Höhenprofil"),
+                    [this] { return steigung::ProfileText(task()); });
 
     ComboBox1 = MakeSlopeList(this, "ComboBox1", 80);
     ComboBox2 = MakeSlopeList(this, "ComboBox2", 252);
     ComboBox3 = MakeSlopeList(this, "ComboBox3", 470);
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, ComboBox3);
+    SetAccessibleTexts(ComboBox1, QStringLiteral("Steigung A"), QString());
+    SetAccessibleTexts(ComboBox2, QStringLiteral("Steigung B"), QString());
+    SetAccessibleTexts(ComboBox3, QStringLiteral("Steigung C"), QString());
 
     laTaskText->setText(QStringLiteral("Berechne die Steigung in % für die Bereiche A, B und C !"));
     // Designed 324 wide; a font with wider glyphs must not cut off the text's end.
@@ -152,6 +169,7 @@ void TfmSteigung::setTask(const steigung::Task& t)
     TaskValues[1] = t.b;
     TaskValues[2] = t.c;
     PaintBox2->update();
+    TaskChanged();
 }
 
 void TfmSteigung::NewTask()

@@ -35,6 +35,8 @@ bool IsRight(const Task& task, const std::array<int, 3>& picks);
 // The three correct slopes, "12% 5% 30%".
 QString CorrectionText(const Task& task);
 
+// For screen readers: each section's length and the heights at its ends.
+QString ProfileText(const Task& task);
 // The profile with its section marks and height lines; one pixel is one metre,
 // ground level at y = 350. Uses the canvas's pen and font as they are.
 void DrawProfile(TCanvas& canvas, const Task& task);

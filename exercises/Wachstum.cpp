@@ -1,5 +1,6 @@
 #include "exercises/Wachstum.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -37,6 +38,19 @@ QString CorrectionText(const Steps& steps)
     for (int32_t g : steps)
         text += ItemText(g) + QStringLiteral("% ");
     return text;
+}
+
+QString HeightsText(const std::array<int32_t, 3>& referenceHeights, const Steps& steps)
+{
+    QStringList parts;
+    for (size_t i = 0; i < 3; ++i) {
+        const int32_t before = referenceHeights[i];
+        parts << QStringLiteral("%1: vorher %2, nachher %3 Bildpunkte hoch")
+                     .arg(QLatin1String(PlantNames[i]))
+                     .arg(before)
+                     .arg(GrownHeight(before, AnimSteps, steps[i]));
+    }
+    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
 }
 
 } // namespace wachstum
@@ -118,6 +132,23 @@ TfmWachstum::TfmWachstum(QWidget* parent)
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, ComboBox3);
 
+    SetAccessibleTexts(Bevel1, QStringLiteral("Boden"), QString());
+    const std::array<std::pair<TImage*, TImage*>, 3> pairs = {
+        {{Image2, Image1}, {Image4, Image3}, {Image6, Image5}}};
+    const std::array<QComboBox*, 3> boxes{ComboBox1, ComboBox2, ComboBox3};
+    for (size_t i = 0; i < 3; ++i) {
+        const QString plant = QLatin1String(wachstum::PlantNames[i]);
+        SetAccessibleTexts(pairs[i].first, plant + QStringLiteral(" vorher"), QString());
+        SetAccessibleTexts(pairs[i].second, plant + QStringLiteral(" nachher"), QString());
+        SetAccessibleTexts(boxes[i], QStringLiteral("Wachstum %1").arg(plant), QString());
+    }
+    DescribeDrawing(Diagram1, QStringLiteral("Drei Pflanzenpaare"), [this, pairs] {
+        std::array<int32_t, 3> heights{};
+        for (size_t i = 0; i < 3; ++i)
+            heights[i] = pairs[i].first->height();
+        return wachstum::HeightsText(heights, steps());
+    });
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
@@ -159,6 +190,7 @@ void TfmWachstum::setSteps(const wachstum::Steps& s)
     TaskValues[1] = s[0];
     TaskValues[2] = s[1];
     TaskValues[3] = s[2];
+    TaskChanged();
 }
 
 void TfmWachstum::Timer1Timer()

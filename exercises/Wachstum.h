@@ -24,6 +24,9 @@ Steps MakeTask(TRandom& random);
 // Height of a growing picture after animStep of the 30 steps towards
 // (1 + step / 4) times the reference height, halves to even.
 int32_t GrownHeight(int32_t referenceHeight, int32_t animStep, int32_t step);
+inline constexpr std::array<const char*, 3> PlantNames{"Baum", "Blume", "Kaktus"};
+// For screen readers: each pair's height before and after growing, in pixels.
+QString HeightsText(const std::array<int32_t, 3>& referenceHeights, const Steps& steps);
 // The choice list's item text for a step: "0" .. "125".
 QString ItemText(int32_t step);
 QString CorrectionText(const Steps& steps);

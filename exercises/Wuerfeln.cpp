@@ -1,5 +1,6 @@
 #include "exercises/Wuerfeln.h"
 
+#include "platform/Accessible.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/ImageList.h"
@@ -59,6 +60,15 @@ void DrawDice(TCanvas& canvas, const TImageList& faces, const std::array<int32_t
         }
 }
 
+QString ThrowsText(const std::array<int32_t, Throws>& throws)
+{
+    QStringList pips;
+    for (int32_t face : throws)
+        pips << QString::number(face + 1);
+    return QStringLiteral("Die Augenzahlen der Reihe nach: %1.")
+        .arg(pips.join(QStringLiteral(", ")));
+}
+
 } // namespace wuerfeln
 
 TfmWuerfeln::TfmWuerfeln(QWidget* parent)
@@ -81,6 +91,8 @@ TfmWuerfeln::TfmWuerfeln(QWidget* parent)
         PaintBox1Paint(canvas);
     };
     alignLayout()->addAligned(PaintBox1, TAlign::Client);
+    DescribeDrawing(PaintBox1, QStringLiteral("%1 Würfe").arg(wuerfeln::Throws),
+                    [this] { return wuerfeln::ThrowsText(task().faces); });
 
     laTaskText->setText(QStringLiteral("In wieviel Prozent der Fälle ist eine 6 gefallen?"));
     laTaskText->setGeometry(10, laTaskText->y(), 266, laTaskText->height());
@@ -90,6 +102,7 @@ TfmWuerfeln::TfmWuerfeln(QWidget* parent)
     UpDown1->setRange(0, 100);
     UpDown1->setAssociate(Edit1);
     setTabOrder(Edit1, UpDown1);
+    SetAccessibleTexts(Edit1, QStringLiteral("Anteil der Sechsen in Prozent"), QString());
 }
 
 void TfmWuerfeln::FormCreate()
@@ -116,6 +129,7 @@ void TfmWuerfeln::setTask(const wuerfeln::Task& t)
     TaskValues[0] = t.sixes;
     std::copy(t.faces.begin(), t.faces.end(), TaskValues.begin() + 1);
     PaintBox1->update();
+    TaskChanged();
 }
 
 void TfmWuerfeln::NewTask()

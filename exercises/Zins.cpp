@@ -1,5 +1,6 @@
 #include "exercises/Zins.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/Random.h"
@@ -76,6 +77,22 @@ QStringList RowTexts(const Record& record)
 {
     return {QString::number(record.capital), RateText(record.rate), DateText(record.deposit),
             DateText(record.payout), InterestText(record.interest)};
+}
+
+QString AskedRowText(const Task& task, Variant variant)
+{
+    const QPoint asked = AskedCell(variant);
+    const QStringList header = HeaderTexts();
+    const QStringList cells = RowTexts(task[static_cast<size_t>(asked.y() - 1)]);
+    QStringList known;
+    for (int col = 0; col < cells.size(); ++col) {
+        if (col != asked.x())
+            known << header[col] + QLatin1Char(' ') + cells[col];
+    }
+    return QStringLiteral("Gesucht: %1 in Zeile %2. Bekannt: %3.")
+        .arg(header[asked.x()])
+        .arg(asked.y())
+        .arg(known.join(QStringLiteral(", ")));
 }
 
 QPoint AskedCell(Variant variant)
@@ -358,6 +375,7 @@ TfmZins::TfmZins(QWidget* parent)
 
     Image1 = MakeChild<TImage>(this, "Image1", 20, 8, 161, 121);
     Image1->loadSvg(QStringLiteral(":/zins.svg"));
+    SetAccessibleTexts(Image1, QStringLiteral("Bild: Sparschwein"), QString());
     Label1 = MakeChild<QLabel>(this, "Label1", 224, 16, 326, 18,
                                QStringLiteral("Hier wurde innerhalb eines Jahres gespart :"));
 
@@ -399,6 +417,21 @@ TfmZins::TfmZins(QWidget* parent)
     setTabOrder(Edit4, ComboBox1);
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, ComboBox3);
+
+    // Each answer widget is named by the cell it lies over.
+    const auto cellName = [](zins::Variant v) {
+        const QPoint cell = zins::AskedCell(v);
+        return QStringLiteral("%1 in Zeile %2").arg(zins::HeaderTexts()[cell.x()]).arg(cell.y());
+    };
+    SetAccessibleTexts(Edit1, cellName(zins::Variant::Interest), QString());
+    SetAccessibleTexts(Edit3, cellName(zins::Variant::Rate), QString());
+    SetAccessibleTexts(Edit4, cellName(zins::Variant::Capital), QString());
+    SetAccessibleTexts(ComboBox1, cellName(zins::Variant::PayoutDay) + QStringLiteral(", Tag"),
+                       QString());
+    SetAccessibleTexts(ComboBox2, cellName(zins::Variant::PayoutDay) + QStringLiteral(", Monat"),
+                       QString());
+    LabelField(Label2, ComboBox3);
+    AddTaskPart([this] { return zins::AskedRowText(task(), variant()); });
 
     laTaskText->setText(QStringLiteral("Berechne jeweils den Inhalt der Felder"));
 
@@ -461,6 +494,24 @@ void TfmZins::setTask(const zins::Task& task)
         const QStringList cells = zins::RowTexts(r);
         for (int col = 0; col < 5; ++col)
             StringGrid1->item(i + 1, col)->setText(cells[col]);
+    }
+    markAskedCell();
+    TaskChanged();
+}
+
+void TfmZins::markAskedCell()
+{
+    // The answer widget hides the asked cell from the eye; a screen reader, which
+    // reads the grid's cells, hears "gesucht" there instead of the answer.
+    const QPoint asked = zins::AskedCell(variant());
+    for (int row = 1; row < StringGrid1->rowCount(); ++row) {
+        for (int col = 0; col < StringGrid1->columnCount(); ++col) {
+            QTableWidgetItem* item = StringGrid1->item(row, col);
+            if (item)
+                item->setData(Qt::AccessibleTextRole, QPoint(col, row) == asked
+                                                          ? QVariant(QStringLiteral("gesucht"))
+                                                          : QVariant());
+        }
     }
 }
 

@@ -49,6 +49,8 @@ QStringList RowTexts(const Record& record);
 
 // The grid cell (column, row) that the variant asks for.
 QPoint AskedCell(Variant variant);
+// For screen readers: what the variant asks for and the rest of its row.
+QString AskedRowText(const Task& task, Variant variant);
 // What the answer field shows at the start of a task.
 QString InitialAnswer(Variant variant);
 
@@ -99,6 +101,7 @@ protected:
 private:
     QString answerText(zins::Variant variant) const;
     void resetAnswer(zins::Variant variant);
+    void markAskedCell();
 };
 
 extern TfmZins* fmZins;

@@ -1,6 +1,7 @@
 #include "framework/Vorlage.h"
 
 #include "framework/share2.h"
+#include "platform/Accessible.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 
@@ -9,6 +10,11 @@
 #include <QShowEvent>
 
 TfmVorlage* fmVorlage = nullptr;
+
+namespace {
+[[maybe_unused]] const bool FrameRole =
+    RegisterAccessibleClass("TfmVorlage", TAccessibleRole::Frame);
+} // namespace
 
 TfmVorlage::TfmVorlage(QWidget* parent)
     // A dialog type with only a title and a close box: window managers then offer
@@ -32,12 +38,15 @@ TfmVorlage::TfmVorlage(QWidget* parent)
     sbTip = MakeChild<TSpeedButton>(Panel6, "sbTip", 414, 6, 120, 28);
     sbTip->setText(QStringLiteral("Tip  F1"));
     sbTip->setGlyph(QStringLiteral(":/glyph-tip.svg"), 18, 18);
+    sbTip->setKey(QKeySequence(Qt::Key_F1));
     sbNew = MakeChild<TSpeedButton>(Panel6, "sbNew", 540, 6, 120, 28);
     sbNew->setText(QStringLiteral("Neu  F2"));
     sbNew->setGlyph(QStringLiteral(":/glyph-new.svg"), 17, 17);
+    sbNew->setKey(QKeySequence(Qt::Key_F2));
     sbCheckIt = MakeChild<TSpeedButton>(Panel6, "sbCheckIt", 666, 6, 120, 28);
     sbCheckIt->setText(QStringLiteral("Bewerten  F9"));
     sbCheckIt->setGlyph(QStringLiteral(":/glyph-check.svg"), 17, 17);
+    sbCheckIt->setKey(QKeySequence(Qt::Key_F9));
     sbCheckIt->setEnabled(false);
 
     connect(sbTip, &QToolButton::clicked, this, [this] { RunHandler([this] { sbTipClick(); }); });
@@ -85,10 +94,14 @@ void TfmVorlage::CheckAnswer()
 void TfmVorlage::Conclude(const TVerdict& verdict)
 {
     const bool right = verdict.outcome == TOutcome::Right;
+    // A listener hears the verdict also where the text is only the correction.
+    const QString heard = right                                ? QStringLiteral("Richtig!")
+                          : verdict.outcome == TOutcome::Wrong ? QStringLiteral("Leider falsch.")
+                                                               : QString();
     if (right && verdict.message.isEmpty())
-        ShowMessage(Shared ? Shared->PickPraise() : QString());
+        ShowMessage(Shared ? Shared->PickPraise() : QString(), heard);
     else
-        ShowMessage(verdict.message);
+        ShowMessage(verdict.message, heard);
     if (verdict.outcome == TOutcome::Invalid) {
         if (m_invalidEntry != TInvalidEntry::Refuse)
             ResetEntry();
@@ -111,18 +124,55 @@ void TfmVorlage::SetTips(const QStringList& tips)
     Tips = tips;
 }
 
-void TfmVorlage::FocusFirstControl()
+QWidget* TfmVorlage::FirstControl() const
 {
     for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
-        if (w->window() != this || !w->isVisibleTo(this) || !w->isEnabled() ||
-            !(w->focusPolicy() & Qt::TabFocus))
-            continue;
-        w->setFocus(Qt::TabFocusReason);
-        // The focus event comes only once the window is active; select now.
-        if (auto* edit = qobject_cast<QLineEdit*>(w))
-            edit->selectAll();
-        return;
+        if (w->window() == this && w->isVisibleTo(this) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus))
+            return w;
     }
+    return nullptr;
+}
+
+void TfmVorlage::FocusFirstControl()
+{
+    QWidget* w = FirstControl();
+    if (!w)
+        return;
+    w->setFocus(Qt::TabFocusReason);
+    // The focus event comes only once the window is active; select now.
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->selectAll();
+}
+
+void TfmVorlage::DescribeDrawing(QWidget* drawing, const QString& name,
+                                 std::function<QString()> describe)
+{
+    SetAccessibleTexts(drawing, name, drawing->accessibleDescription());
+    m_taskParts.push_back({drawing, std::move(describe)});
+}
+
+void TfmVorlage::AddTaskPart(std::function<QString()> part)
+{
+    m_taskParts.push_back({nullptr, std::move(part)});
+}
+
+void TfmVorlage::TaskChanged()
+{
+    QStringList task{laTaskText->text()};
+    for (const TTaskPart& part : m_taskParts) {
+        const QString text = part.describe();
+        if (part.drawing)
+            SetAccessibleDescription(part.drawing, text);
+        if (!text.isEmpty())
+            task << text;
+    }
+    QWidget* control = FirstControl();
+    if (m_describedControl && m_describedControl != control)
+        SetAccessibleDescription(m_describedControl, QString());
+    m_describedControl = control;
+    if (control)
+        SetAccessibleDescription(control, task.join(QLatin1Char('\n')));
 }
 
 void TfmVorlage::FormKeyDown(int key, Qt::KeyboardModifiers)

@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 // The result of evaluating an answer.
 enum class TOutcome { Right, Wrong, Invalid };
@@ -67,6 +69,8 @@ public:
     // Gives the keyboard focus to the first control of the tab order that takes
     // it; an edit field gets its text selected, so typing replaces it.
     void FocusFirstControl();
+    // The first control of the tab order that takes the focus.
+    QWidget* FirstControl() const;
 
     void FormKeyDown(int key, Qt::KeyboardModifiers shift) override;
 
@@ -99,7 +103,22 @@ protected:
     // Puts the answer back to its start after an invalid entry.
     virtual void ResetEntry() {}
 
+    // For screen readers. A drawing that shows the task gets the name and, after
+    // every new task, the description `describe` makes; a part is a further text
+    // of the task. The first control's description is the task text followed by
+    // the drawings' descriptions and the parts, in the order they were added.
+    void DescribeDrawing(QWidget* drawing, const QString& name, std::function<QString()> describe);
+    void AddTaskPart(std::function<QString()> part);
+    // Renews those descriptions; called whenever the task has changed.
+    void TaskChanged();
+
 private:
+    struct TTaskPart {
+        QWidget* drawing; // null for a text part
+        std::function<QString()> describe;
+    };
+    std::vector<TTaskPart> m_taskParts;
+    QWidget* m_describedControl = nullptr;
     TAlignLayout* m_layout;
     TInvalidEntry m_invalidEntry = TInvalidEntry::Refuse;
     bool m_closesTask = true;

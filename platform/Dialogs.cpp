@@ -17,9 +17,10 @@ MessageHook& hook()
     return h;
 }
 
-void showBox(QMessageBox::Icon icon, const QString& text)
+void showBox(QMessageBox::Icon icon, const QString& text, const QString& description = QString())
 {
     QMessageBox box(icon, ApplicationTitle(), QString(), QMessageBox::Ok);
+    box.setAccessibleDescription(description);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int maxWidth = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
     box.setText(FitToWidth(text, QFontMetrics(box.font()), maxWidth));
@@ -59,11 +60,16 @@ QString ApplicationTitle()
 
 void ShowMessage(const QString& text)
 {
+    ShowMessage(text, QString());
+}
+
+void ShowMessage(const QString& text, const QString& accessibleDescription)
+{
     if (hook()) {
         hook()(MessageKind::Plain, text);
         return;
     }
-    showBox(QMessageBox::NoIcon, text);
+    showBox(QMessageBox::NoIcon, text, accessibleDescription);
 }
 
 QString ErrorText(const QString& text)

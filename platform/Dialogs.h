@@ -21,6 +21,8 @@ enum class MessageKind { Plain, Error };
 // Modal message with a single OK button, no icon, the application title as
 // caption, centred on the screen. Returns when it is closed.
 void ShowMessage(const QString& text);
+// The same; screen readers also hear the description (a verdict the text leaves unsaid).
+void ShowMessage(const QString& text, const QString& accessibleDescription);
 
 // The application's error display: error icon, application title, a full stop
 // appended when the text does not end in one.

@@ -374,6 +374,8 @@ TUpDown::TUpDown(QWidget* parent)
 {
     m_up->setArrowType(Qt::UpArrow);
     m_down->setArrowType(Qt::DownArrow);
+    m_up->setAccessibleName(QStringLiteral("Eins mehr"));
+    m_down->setAccessibleName(QStringLiteral("Eins weniger"));
     for (QToolButton* b : {m_up, m_down}) {
         b->setAutoRepeat(true);
         b->setFocusPolicy(Qt::NoFocus);

@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QImage>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QToolButton>
@@ -81,6 +82,13 @@ public:
     // An SVG glyph of the given size; a strip twice as wide holds the normal
     // and the disabled image side by side.
     void setGlyph(const QString& svgResource, int width, int height, bool hasDisabledImage = false);
+    // The key that does what the button does; told to assistive technology only,
+    // the window handles the key itself.
+    void setKey(const QKeySequence& key) { m_key = key; }
+    QKeySequence key() const { return m_key; }
+
+private:
+    QKeySequence m_key;
 };
 
 // Static text with a sunken border.

@@ -1,7 +1,16 @@
 #include "xshape/xshape.h"
 
+#include "platform/Accessible.h"
+
 #include <QPaintEvent>
 #include <QPainter>
+
+namespace {
+// Drawings; a diagram is a chart.
+[[maybe_unused]] const bool Roles =
+    RegisterAccessibleClass("TXGraphicControl", TAccessibleRole::Graphic) &&
+    RegisterAccessibleClass("TDiagram", TAccessibleRole::Chart);
+} // namespace
 
 TXGraphicControl::TXGraphicControl(QWidget* parent)
     : QWidget(parent)

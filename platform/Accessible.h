@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// Roles for our own widget classes, which the toolkit would report as plain
+// fillers: windows are frames, drawings are graphics or charts, speed buttons
+// are push buttons that tell their key.
+enum class TAccessibleRole { Frame, Graphic, Chart, Button };
+
+// Gives every widget of the class (and of classes derived from it) the role.
+// Register before the first widget of the class is made: a static registrar
+// in the class's own source file does that.
+bool RegisterAccessibleClass(const char* className, TAccessibleRole role);
+
+// Links a label with the field it names: the label becomes the field's buddy
+// and its text, without a trailing colon, the field's accessible name. A label
+// with an ampersand gets no buddy, which would show it as a mnemonic.
+void LabelField(QLabel* label, QWidget* field);
+
+// Sets a widget's accessible name and description; each is announced only
+// when it changes.
+void SetAccessibleTexts(QWidget* widget, const QString& name, const QString& description);
+void SetAccessibleDescription(QWidget* widget, const QString& description);
