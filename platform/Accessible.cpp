@@ -61,10 +61,8 @@ public:
 
     QStringList actionNames() const override
     {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (widget()->isEnabled())
-            names.prepend(pressAction());
-        return names;
+        // Also while disabled: the key stays the button's.
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString& name) override
