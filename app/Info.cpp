@@ -1,5 +1,6 @@
 #include "app/Info.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "utils/utils.h"
@@ -73,6 +74,8 @@ TfmInfo::TfmInfo(QWidget* parent)
     Bevel1 = MakeChild<QFrame>(this, "Bevel1", 8, 8, 57, 209);
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Image1 = MakeChild<QLabel>(this, "Image1", 16, 16, 32, 32);
+    SetAccessibleTexts(PaintBox1, QStringLiteral("Farbverlauf"), QString());
+    SetAccessibleTexts(Image1, QStringLiteral("Programmsymbol"), QString());
 
     QFont title(QStringLiteral("Tahoma"));
     title.setPixelSize(27);

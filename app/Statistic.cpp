@@ -1,6 +1,7 @@
 #include "app/Statistic.h"
 
 #include "framework/share2.h"
+#include "platform/Accessible.h"
 #include "platform/Numbers.h"
 
 #include <QGuiApplication>
@@ -31,6 +32,22 @@ QString SuccessRateText(int attempts, int successes)
         return QStringLiteral("Es wurden noch keine Aufgaben gerechnet");
     const auto q = RoundEven(static_cast<Extended>(successes) * 100 / attempts);
     return QStringLiteral("Die Erfolgsquote beträgt %1%").arg(q);
+}
+
+QString SeriesText(const StatisticData& data)
+{
+    QStringList attempts;
+    for (size_t k = 0; k < data.outcomes.size(); ++k) {
+        const int32_t v = data.outcomes[k];
+        const int row = std::abs(v) - 1;
+        if (v == 0 || row >= data.names.size())
+            continue;
+        attempts << QStringLiteral("%1. %2 %3")
+                        .arg(k + 1)
+                        .arg(data.names[row],
+                             v > 0 ? QStringLiteral("richtig") : QStringLiteral("falsch"));
+    }
+    return attempts.join(QStringLiteral(", "));
 }
 
 void PaintStatistic(TCanvas& canvas, int width, int height, const StatisticData& data)
@@ -80,6 +97,7 @@ TfmStatistic::TfmStatistic(QWidget* parent)
 
     Image1 = MakeChild<TImage>(this, "Image1", -2, -1, 602, 330);
     Image1->setImageFile(QStringLiteral(":/statistic.jpg"));
+    SetAccessibleTexts(Image1, QStringLiteral("Hintergrundbild"), QString());
     PaintBox1 = MakeChild<TPaintBox>(this, "PaintBox1", 0, 0, 600, 330);
     PaintBox1->OnPaint = [this](TCanvas& canvas) {
         if (Shared)
@@ -102,6 +120,8 @@ void TfmStatistic::FormShow()
 {
     StaticText1->setText(Shared ? SuccessRateText(Shared->Attempts(), Shared->Successes())
                                 : SuccessRateText(0, 0));
+    SetAccessibleTexts(PaintBox1, QStringLiteral("Verlauf der Serie"),
+                       Shared ? SeriesText(StatisticData::from(*Shared)) : QString());
 }
 
 void TfmStatistic::showEvent(QShowEvent* event)

@@ -26,6 +26,8 @@ struct StatisticData {
 
 QString SuccessRateText(int attempts, int successes);
 
+// For screen readers: "1. Rabatt richtig, 2. Pauken falsch, ...".
+QString SeriesText(const StatisticData& data);
 // The chart: one row per exercise with its name and a line below, one column per
 // attempt, a dot per attempt joined by a yellow path from the top-left corner.
 void PaintStatistic(TCanvas& canvas, int width, int height, const StatisticData& data);
