@@ -1,5 +1,6 @@
 // The windows as a screen reader reads them: through the accessibility bus,
-// walked by atspi_walk.py while the windows keep answering (atspi_xvfb.sh).
+// walked by atspi_walk.py while the windows keep answering; on Xvfb with a
+// private D-Bus session and the bridge on (see tests/CMakeLists.txt).
 #include "ExerciseTest.h"
 #include "TestMain.h"
 
