@@ -2,9 +2,10 @@
 
 #include "platform/Widgets.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QCoreApplication>
+#include <QComboBox>
 #include <QHash>
 #include <QLabel>
 
@@ -91,10 +92,67 @@ private:
     }
 };
 
+// A pick list named by its accessible name or its label, not by the picked item,
+// which is its value (the toolkit's own list gives the item as the name here).
+class TPickListAccessible : public QAccessibleWidget {
+public:
+    explicit TPickListAccessible(QWidget* w)
+        : QAccessibleWidget(w, QAccessible::ComboBox)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return box()->currentText();
+        const QString own = QAccessibleWidget::text(t);
+        return own.isEmpty() && t == QAccessible::Name ? box()->currentText() : own;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = box()->view() && box()->view()->isVisible();
+        return s;
+    }
+
+    int childCount() const override { return box()->view() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 && box()->view() ? QAccessible::queryAccessibleInterface(box()->view())
+                                           : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && box()->view() && child->object() == box()->view() ? 0 : -1;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override
+    {
+        if (name == showMenuAction() || name == pressAction()) {
+            if (box()->view() && box()->view()->isVisible())
+                box()->hidePopup();
+            else
+                box()->showPopup();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+
+private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
+    if (className == QLatin1String("QComboBox") && !static_cast<QComboBox*>(object)->isEditable())
+        return new TPickListAccessible(static_cast<QWidget*>(object));
     const auto it = classRoles().constFind(className.toLatin1());
     if (it == classRoles().constEnd())
         return nullptr;
@@ -104,14 +162,14 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
     return new QAccessibleWidget(widget, ToolkitRole(*it));
 }
 
-void InstallFactory()
-{
-    QAccessible::installFactory(Factory);
-}
-
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(InstallFactory)
+void InstallAccessibleFactory()
+{
+    // Factories installed last are asked first: ours goes after the toolkit's.
+    QAccessible::removeFactory(Factory);
+    QAccessible::installFactory(Factory);
+}
 
 bool RegisterAccessibleClass(const char* className, TAccessibleRole role)
 {

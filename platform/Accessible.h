@@ -10,6 +10,10 @@ class QWidget;
 // are push buttons that tell their key.
 enum class TAccessibleRole { Frame, Graphic, Chart, Button };
 
+// Lets the roles below and our pick lists' interface replace the toolkit's;
+// the application object calls it once it is made.
+void InstallAccessibleFactory();
+
 // Gives every widget of the class (and of classes derived from it) the role.
 // Register before the first widget of the class is made: a static registrar
 // in the class's own source file does that.

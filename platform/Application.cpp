@@ -1,5 +1,6 @@
 #include "platform/Application.h"
 
+#include "platform/Accessible.h"
 #include "platform/Dialogs.h"
 #include "platform/Exception.h"
 
@@ -36,6 +37,7 @@ public:
 TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    InstallAccessibleFactory();
     setStyle(new TAppStyle);
     setUpFonts();
     setApplicationName(ApplicationTitle());

@@ -136,6 +136,9 @@ class TestAtspi : public ExerciseTest {
         const QString title = m_window->windowTitle();
         const QStringList keyed{m_window->sbTip->text(), m_window->sbNew->text(),
                                 m_window->sbCheckIt->text()};
+        QStringList picked;
+        for (QComboBox* box : m_window->findChildren<QComboBox*>())
+            picked << box->currentText();
         int frames = 0, told = 0, described = 0;
         for (const QJsonObject& o : walk(false)) {
             const QString role = Field(o, "role"), name = Field(o, "name");
@@ -145,6 +148,8 @@ class TestAtspi : public ExerciseTest {
                 QVERIFY2(!name.isEmpty(), qPrintable(where));
             if (Field(o, "window") != title)
                 continue;
+            if (role == QLatin1String("combo box"))
+                QVERIFY2(!picked.contains(name), qPrintable(name + QLatin1String(" is the pick")));
             if (keyed.contains(name))
                 QVERIFY2(!o[QLatin1String("keys")].toArray().isEmpty(), qPrintable(name));
             told += Field(o, "description").startsWith(m_window->laTaskText->text());
@@ -183,6 +188,9 @@ private slots:
         Form2->TabControl1->setCurrentIndex(tab);
         m_window = Form2->CurrentExercise;
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        // A list keeps its name when an item is picked.
+        for (QComboBox* box : m_window->findChildren<QComboBox*>())
+            box->setCurrentIndex(0);
         checkWindow();
         QTRY_VERIFY_WITH_TIMEOUT(m_window->sbCheckIt->isEnabled(), 10000);
         const QList<QJsonObject> box = walk(true);
