@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QHash>
 #include <QLabel>
+#include <QPointer>
+#include <QTabBar>
 
 namespace {
 
@@ -147,10 +149,129 @@ private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// One tab of a tab strip; the strip tells which one is selected.
+class TTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    TTabAccessible(QTabBar* bar, int index)
+        : m_bar(bar)
+        , m_index(index)
+    {}
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                 : nullptr;
+    }
+    bool isValid() const override { return m_bar && m_index < m_bar->count(); }
+    QObject* object() const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::PageTab; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        if (!isValid())
+            return s;
+        s.focusable = s.selectable = true;
+        s.selected = m_bar->currentIndex() == m_index;
+        s.focused = s.selected && m_bar->hasFocus();
+        s.invisible = !m_bar->isVisible();
+        return s;
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return QRect();
+        const QRect r = m_bar->tabRect(m_index);
+        return QRect(m_bar->mapToGlobal(r.topLeft()), r.size());
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (!isValid())
+            return QString();
+        if (t == QAccessible::Name)
+            return m_bar->tabText(m_index);
+        return t == QAccessible::Description ? m_bar->tabToolTip(m_index) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_bar);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && isValid())
+            m_bar->setCurrentIndex(m_index);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QTabBar> m_bar;
+    int m_index;
+};
+
+class TTabBarAccessible : public QAccessibleWidget {
+public:
+    explicit TTabBarAccessible(QWidget* w)
+        : QAccessibleWidget(w, QAccessible::PageTabList)
+    {}
+    ~TTabBarAccessible() override
+    {
+        for (QAccessible::Id id : std::as_const(m_tabs))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return bar()->count(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= bar()->count())
+            return nullptr;
+        if (const auto it = m_tabs.constFind(index); it != m_tabs.constEnd())
+            return QAccessible::accessibleInterface(*it);
+        auto* tab = new TTabAccessible(bar(), index);
+        m_tabs.insert(index, QAccessible::registerAccessibleInterface(tab));
+        return tab;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (auto it = m_tabs.constBegin(); it != m_tabs.constEnd(); ++it) {
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return it.key();
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QPoint p = bar()->mapFromGlobal(QPoint(x, y));
+        const int index = bar()->tabAt(p);
+        return index >= 0 ? child(index) : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return bar()->hasFocus() ? child(bar()->currentIndex()) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return bar()->tabText(bar()->currentIndex());
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    QTabBar* bar() const { return static_cast<QTabBar*>(widget()); }
+    mutable QHash<int, QAccessible::Id> m_tabs;
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
+    if (className == QLatin1String("QTabBar"))
+        return new TTabBarAccessible(static_cast<QWidget*>(object));
     if (className == QLatin1String("QComboBox") && !static_cast<QComboBox*>(object)->isEditable())
         return new TPickListAccessible(static_cast<QWidget*>(object));
     const auto it = classRoles().constFind(className.toLatin1());

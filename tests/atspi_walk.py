@@ -3,7 +3,7 @@
 
 Usage: atspi_walk.py PID [--dialog]
 Prints a JSON line for every showing object of process PID: its top-level
-window, role, name, description and action keys. With --dialog, waits for a
+window, role, name, description, action keys and whether it is selected. With --dialog, waits for a
 dialog or alert box and reads only that. Gives up after 20 s (exit status 1).
 """
 import json
@@ -23,7 +23,9 @@ def walk(acc, window):
     except NotImplementedError:
         pass
     print(json.dumps({"window": window, "role": acc.getRoleName(), "name": acc.name,
-                      "description": acc.description, "keys": keys}, ensure_ascii=False))
+                      "description": acc.description, "keys": keys,
+                      "selected": acc.getState().contains(pyatspi.STATE_SELECTED)},
+                     ensure_ascii=False))
     for child in acc:
         if child is not None:
             walk(child, window)

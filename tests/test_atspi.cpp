@@ -144,6 +144,9 @@ class TestAtspi : public ExerciseTest {
             const QString role = Field(o, "role"), name = Field(o, "name");
             const QString where = Field(o, "window") + QLatin1Char(' ') + role;
             frames += role == QLatin1String("frame") && name == title;
+            if (role == QLatin1String("page tab"))
+                QCOMPARE(o[QLatin1String("selected")].toBool(),
+                         name == Form2->TabControl1->tabText(Form2->TabControl1->currentIndex()));
             if (QStringList{"text", "combo box", "progress bar", "image", "chart"}.contains(role))
                 QVERIFY2(!name.isEmpty(), qPrintable(where));
             if (Field(o, "window") != title)
