@@ -95,9 +95,11 @@ void TfmVorlage::Conclude(const TVerdict& verdict)
 {
     const bool right = verdict.outcome == TOutcome::Right;
     // A listener hears the verdict also where the text is only the correction.
-    const QString heard = right                                ? QStringLiteral("Richtig!")
-                          : verdict.outcome == TOutcome::Wrong ? QStringLiteral("Leider falsch.")
-                                                               : QString();
+    QString heard;
+    if (right)
+        heard = QStringLiteral("Richtig!");
+    else if (verdict.outcome == TOutcome::Wrong)
+        heard = QStringLiteral("Leider falsch.");
     if (right && verdict.message.isEmpty())
         ShowMessage(Shared ? Shared->PickPraise() : QString(), heard);
     else
