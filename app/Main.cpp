@@ -6,6 +6,7 @@
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Accessible.h"
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Random.h"
 #include "utils/utils.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QProxyStyle>
+#include <QScreen>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -69,7 +71,11 @@ QRect TForm2::ExerciseBounds(const QRect& mainOuter)
 }
 
 TForm2::TForm2(QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    // No maximise: the strip has a fixed size.
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint)
+    , m_fit(new QTimer(this))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Prozentrechnung"));
@@ -180,7 +186,17 @@ TForm2::TForm2(QWidget* parent)
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                 QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
 
-    SetOuterGeometry(this, QRect(338, 104, OuterWidth, OuterHeight));
+    // A frame thicker than the strip's outer size allows for makes it larger,
+    // never its menu, buttons or tab row smaller.
+    const QSize leastClient(Panel1->width(), MainMenu1->sizeHint().height() + Panel1->height() +
+                                                 TabControl1->height());
+    setFixedSize(OuterWidth, OuterHeight);
+    SetOuterGeometry(this, QRect(338, 104, OuterWidth, OuterHeight), leastClient);
+
+    // Once the strip has come to rest (a drag ends), the pair is put where it fits.
+    m_fit->setSingleShot(true);
+    m_fit->setInterval(250);
+    connect(m_fit, &QTimer::timeout, this, &TForm2::fitToScreen);
 }
 
 TForm2::~TForm2()
@@ -231,7 +247,13 @@ void TForm2::TabControl1Change()
         return;
     placeExercise();
     CurrentExercise->NewTask();
+    // A window minimised before it was hidden would come back minimised.
+    CurrentExercise->setWindowState(CurrentExercise->windowState() & ~Qt::WindowMinimized);
     CurrentExercise->show();
+    CurrentExercise->raise();
+    // Where the window manager put it, or the pupil dragged it, it comes back.
+    CurrentExercise->installEventFilter(this);
+    m_fit->start();
     // The pupil's next key goes to the new task, not to the tab strip; asked
     // once the strip itself is shown, which activates it too.
     QTimer::singleShot(0, CurrentExercise, [w = CurrentExercise] {
@@ -251,6 +273,22 @@ void TForm2::placeExercise()
 {
     if (CurrentExercise)
         SetOuterGeometry(CurrentExercise, ExerciseBounds(frameGeometry()), ExerciseLeastClient);
+}
+
+void TForm2::fitToScreen()
+{
+    const QScreen* display = screen();
+    if (!display || !isVisible() || (windowState() & Qt::WindowMinimized))
+        return;
+    // A frame that came late may have left the exercise window where the strip
+    // was before it.
+    placeExercise();
+    QRect pair = frameGeometry();
+    if (CurrentExercise && CurrentExercise->isVisible())
+        pair |= CurrentExercise->frameGeometry();
+    const QPoint at = FitPair(pair, display->availableGeometry());
+    if (at != pair.topLeft())
+        move(pos() + at - pair.topLeft());
 }
 
 void TForm2::Beenden1Click()
@@ -298,18 +336,43 @@ void TForm2::FormDestroy()
     Shared = nullptr;
 }
 
-void TForm2::showEvent(QShowEvent* event)
+void TForm2::setVisible(bool visible)
 {
-    QWidget::showEvent(event);
-    if (!event->spontaneous()) {
+    const bool showing = visible && isHidden();
+    QWidget::setVisible(visible);
+    if (showing && isVisible())
         RunHandler([this] { FormShow(); });
-    }
+}
+
+void TForm2::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Window managers that offer maximise whatever the hints say.
+    constexpr Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & large))
+        setWindowState(windowState() & ~large);
 }
 
 void TForm2::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
     placeExercise();
+    m_fit->start();
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == CurrentExercise &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        m_fit->start();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm2::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeExercise();
+    m_fit->start();
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event)

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -64,17 +65,26 @@ public:
     // Where the exercise window goes, from the main window's outer bounds.
     static QRect ExerciseBounds(const QRect& mainOuter);
 
+    // Showing runs FormShow once the strip itself is mapped, so that the
+    // exercise window it shows is transient for a window the desktop knows.
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The exercise window follows the strip.
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void placeExercise();
+    // Moves the strip, and so the exercise window, where both fit the screen.
+    void fitToScreen();
 
     QWidget* m_client;
+    QTimer* m_fit;
     bool m_destroyed = false;
 };
 

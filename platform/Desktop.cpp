@@ -2,13 +2,17 @@
 
 #include "platform/Prerendered.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QPointer>
 #include <QSocketNotifier>
 #include <QWindow>
+#include <QWindowStateChangeEvent>
+
+#include <algorithm>
+#include <vector>
 
 #include <cerrno>
 #include <csignal>
@@ -46,8 +50,7 @@ PlatformEnvironment CurrentPlatformEnvironment(int argc, char** argv)
 
 namespace {
 
-// Gives each window its owner as transient parent just before it is mapped
-// (the show event comes before the platform window is shown).
+// Keeps the program's windows together (see SetOwnerWindow).
 class OwnerFilter : public QObject {
 public:
     explicit OwnerFilter(QWidget* owner)
@@ -59,20 +62,119 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::Show || !watched->isWidgetType() || !m_owner)
+        if (!m_owner || !watched->isWidgetType())
             return false;
         auto* w = static_cast<QWidget*>(watched);
-        const Qt::WindowType type = w->windowType();
-        if (!w->isWindow() || w == m_owner || (type != Qt::Window && type != Qt::Dialog))
-            return false;
-        QWindow* own = m_owner->windowHandle();
-        if (QWindow* handle = w->windowHandle(); handle && own && handle != own)
-            handle->setTransientParent(own);
+        switch (event->type()) {
+        case QEvent::Show:
+            if (ours(w) && w != m_owner)
+                shown(w);
+            break;
+        case QEvent::Hide:
+            if (w->isWindow())
+                hidden(w);
+            break;
+        case QEvent::WindowActivate:
+            m_pending = nullptr;
+            break;
+        case QEvent::WindowStateChange:
+            if (ours(w))
+                stateChanged(w, static_cast<QWindowStateChangeEvent*>(event)->oldState());
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
+    struct Return {
+        QPointer<QWidget> modal;
+        QPointer<QWidget> window;
+        QPointer<QWidget> focus;
+    };
+
+    static bool ours(const QWidget* w)
+    {
+        const Qt::WindowType type = w->windowType();
+        return w->isWindow() && (type == Qt::Window || type == Qt::Dialog);
+    }
+    // The window the keyboard goes back to when a modal window closes.
+    QWidget* returnTarget(const QWidget* modal) const
+    {
+        QWidget* active = QApplication::activeWindow();
+        if (active && active != modal && active->isVisible() && ours(active))
+            return active;
+        // A modal window that just closed has handed the keyboard back; the
+        // desktop may not have confirmed it yet.
+        if (m_pending && m_pending->isVisible())
+            return m_pending;
+        return m_owner;
+    }
+
+    // The show event comes before the platform window is mapped: the transient
+    // parent is set before the window manager sees the window.
+    void shown(QWidget* w)
+    {
+        QWidget* parent = m_owner;
+        if (w->isModal()) {
+            parent = returnTarget(w);
+            if (std::none_of(m_returns.begin(), m_returns.end(),
+                             [w](const Return& r) { return r.modal == w; }))
+                m_returns.push_back({w, parent, parent->focusWidget()});
+        }
+        QWindow* own = parent->windowHandle();
+        if (QWindow* handle = w->windowHandle(); handle && own && handle != own)
+            handle->setTransientParent(own);
+    }
+
+    void hidden(QWidget* w)
+    {
+        const auto it = std::find_if(m_returns.begin(), m_returns.end(),
+                                     [w](const Return& r) { return r.modal == w; });
+        if (it == m_returns.end())
+            return;
+        const Return back = *it;
+        m_returns.erase(it);
+        if (!back.window || !back.window->isVisible())
+            return;
+        // Set now, so that whatever the caller does next with the focus wins.
+        if (back.focus && back.focus->window() == back.window && back.focus->isVisible() &&
+            back.focus->isEnabled())
+            back.focus->setFocus(Qt::OtherFocusReason);
+        back.window->activateWindow();
+        m_pending = back.window;
+    }
+
+    void stateChanged(QWidget* w, Qt::WindowStates old)
+    {
+        const bool was = old & Qt::WindowMinimized;
+        const bool now = w->windowState() & Qt::WindowMinimized;
+        if (was == now || m_grouping || !w->isVisible())
+            return;
+        m_grouping = true;
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget* other : windows) {
+            if (other == w || !ours(other) || !other->isVisible() ||
+                bool(other->windowState() & Qt::WindowMinimized) == now)
+                continue;
+            other->setWindowState(now ? other->windowState() | Qt::WindowMinimized
+                                      : other->windowState() & ~Qt::WindowMinimized);
+        }
+        m_grouping = false;
+        if (now)
+            return;
+        // Back on screen: a window that waits for an answer has the keyboard.
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->raise();
+            modal->activateWindow();
+        }
+    }
+
     QPointer<QWidget> m_owner;
+    QPointer<QWidget> m_pending;
+    std::vector<Return> m_returns;
+    bool m_grouping = false;
 };
 
 int signalPipe[2] = {-1, -1};
@@ -94,6 +196,14 @@ void SetOwnerWindow(QWidget* owner)
     delete ownerFilter;
     ownerFilter = new OwnerFilter(owner);
     qApp->installEventFilter(ownerFilter);
+}
+
+QPoint FitPair(const QRect& pair, const QRect& available)
+{
+    QPoint at = pair.topLeft();
+    at.setX(std::max(std::min(at.x(), available.right() + 1 - pair.width()), available.left()));
+    at.setY(std::max(std::min(at.y(), available.bottom() + 1 - pair.height()), available.top()));
+    return at;
 }
 
 QWidget* OwnerWindow()

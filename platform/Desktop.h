@@ -22,11 +22,20 @@ std::string ChoosePlatform(const PlatformEnvironment& environment);
 // The environment of this process and its command line.
 PlatformEnvironment CurrentPlatformEnvironment(int argc, char** argv);
 
-// Makes every window shown from now on (other than owner, menus and tool tips)
-// transient for owner: one task bar entry, kept above the owner.
+// Makes the program's windows one group around owner, from now on:
+// - every window shown (other than owner, menus and tool tips) is transient:
+//   a modal one for the window that had the keyboard, any other for owner;
+// - when a modal window closes, the window and the control that had the
+//   keyboard before it get it back;
+// - minimising one of the windows minimises all, restoring one restores all.
 void SetOwnerWindow(QWidget* owner);
 // The window set by SetOwnerWindow, or none.
 QWidget* OwnerWindow();
+
+// Where a window pair (a strip and the window directly below it, together
+// `pair`) goes so that it lies within `available`: moved as little as
+// possible, the top-left corner winning where the pair is larger than the area.
+QPoint FitPair(const QRect& pair, const QRect& available);
 
 // Calls onSignal in the event loop for each SIGTERM, SIGINT and SIGHUP.
 void HandleEndSignals(std::function<void()> onSignal);

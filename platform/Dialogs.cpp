@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 
 namespace {
@@ -23,7 +24,7 @@ void showBox(QMessageBox::Icon icon, const QString& text, const QString& descrip
     box.setAccessibleDescription(description);
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int maxWidth = screen ? screen->availableGeometry().width() * 3 / 4 : 800;
-    box.setText(FitToWidth(text, QFontMetrics(box.font()), maxWidth));
+    box.setText(FitToWidth(BoxText(text), QFontMetrics(box.font()), maxWidth));
     box.setTextFormat(Qt::PlainText);
     box.adjustSize();
     CenterOnScreen(&box);
@@ -31,6 +32,13 @@ void showBox(QMessageBox::Icon icon, const QString& text, const QString& descrip
 }
 
 } // namespace
+
+QString BoxText(const QString& text)
+{
+    static const QRegularExpression pair(QStringLiteral("\r\n|\n\r"));
+    QString shown = text;
+    return shown.replace(pair, QStringLiteral("\n"));
+}
 
 QString FitToWidth(const QString& text, const QFontMetrics& metrics, int maxWidth)
 {

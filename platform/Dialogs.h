@@ -12,6 +12,9 @@ class QFontMetrics;
 QString TitleFromFileName(const QString& fileName);
 QString ApplicationTitle();
 
+// A text's line breaks as a label shows them: "\r\n" and "\n\r" are one break.
+QString BoxText(const QString& text);
+
 // The text as a message box shows it: a line wider than maxWidth (an entry of
 // thousands of characters) is shortened in its middle, so the box fits the screen.
 QString FitToWidth(const QString& text, const QFontMetrics& metrics, int maxWidth);

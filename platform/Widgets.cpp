@@ -532,13 +532,69 @@ void SetPickList(QComboBox* box, int itemHeight)
         box->setItemDelegate(new FixedHeightDelegate(box->itemDelegate(), itemHeight, box));
 }
 
+namespace {
+
+// Centres a window's frame on the screen again whenever its size or its frame
+// changes, as when a box lays out its text once shown or a window manager
+// frames it late. A move under an unchanged frame is the pupil's and stays.
+class CentreKeeper : public QObject {
+public:
+    explicit CentreKeeper(QWidget* window)
+        : QObject(window)
+        , m_window(window)
+    {
+        setObjectName(QStringLiteral("CentreKeeper"));
+        window->installEventFilter(this);
+    }
+
+    void centre()
+    {
+        m_margins = margins();
+        const QScreen* screen =
+            m_window->screen() ? m_window->screen() : QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        QRect frame(m_window->pos(), m_window->size() + m_margins);
+        frame.moveCenter(screen->availableGeometry().center());
+        m_window->move(frame.topLeft());
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != m_window)
+            return false;
+        switch (event->type()) {
+        case QEvent::Resize:
+            centre();
+            break;
+        case QEvent::Show:
+        case QEvent::Move:
+            if (margins() != m_margins)
+                centre();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QSize margins() const { return m_window->frameGeometry().size() - m_window->size(); }
+
+    QWidget* m_window;
+    QSize m_margins;
+};
+
+} // namespace
+
 void CenterOnScreen(QWidget* window)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    auto* keeper = window->findChild<CentreKeeper*>(QStringLiteral("CentreKeeper"),
+                                                    Qt::FindDirectChildrenOnly);
+    if (!keeper)
+        keeper = new CentreKeeper(window);
+    keeper->centre();
 }
 
 void SetOuterGeometry(QWidget* window, const QRect& outer, const QSize& leastClient)

@@ -202,7 +202,8 @@ private:
 // 8 rows below the box; every item `itemHeight` pixels high when given.
 void SetPickList(QComboBox* box, int itemHeight = 0);
 
-// Centres a top-level window's outer frame on the available screen area.
+// Centres a top-level window's outer frame on the available screen area, and
+// again by its final size and frame once these are known.
 void CenterOnScreen(QWidget* window);
 
 // Sets a top-level window's outer (frame) geometry, and keeps it when the

@@ -3,14 +3,27 @@
 # with xdotool as a pupil would, through every tab of the strip, and saves a
 # screenshot of every window it opens. Usage: e2e_xvfb.sh PROGRAM OUTDIR
 #
-# E2E_WM=openbox|xfwm4 runs a window manager on the server first and adds its
-# checks (frames, maximise, moving the strip, transient windows).
+# E2E_WM=openbox|xfwm4|mutter|kwin runs a window manager on the server first
+# and adds its checks (frames, maximise, moving the strip, transient windows).
+# E2E_MODE=desktop checks, instead of working through every tab, what a pupil
+# meets on a desktop: the whole tab row, the pair kept on screen, the keyboard
+# back in the exercise after every kind of box (read through AT-SPI),
+# minimise and restore, Alt+F4.
 # E2E_SIGNAL=TERM|INT|HUP only starts a calculator with F5, sends the signal
 # and expects the program to end like "Beenden".
 #
 # Waits poll with a deadline instead of sleeping a fixed time, so a slow
 # (sanitizer) build only takes longer; E2E_WAIT sets the deadline in seconds.
 set -euo pipefail
+# The desktop checks read the program through the accessibility bus, which
+# needs a session bus; the window manager shares it.
+# Its runtime folder is this run's own, so that runs side by side keep apart.
+if [ "${E2E_MODE:-}" = desktop ] && [ -z "${E2E_BUS:-}" ]; then
+  runtime=$(mktemp -d)
+  trap 'rm -rf "$runtime"' EXIT
+  E2E_BUS=1 XDG_RUNTIME_DIR=$runtime dbus-run-session -- "$0" "$@"
+  exit
+fi
 program=$1
 out=$2
 mkdir -p "$out"
@@ -22,13 +35,28 @@ fail() {
   exit 1
 }
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# Waits until "$@" prints something, up to $wait_s seconds, and prints it.
+poll_plain() {
+  local deadline r
+  deadline=$(($(now_ms) + wait_s * 1000))
+  while :; do
+    r=$("$@" || true)
+    [ -n "$r" ] && break
+    [ "$(now_ms)" -lt "$deadline" ] || break
+    sleep 0.05
+  done
+  echo "$r"
+}
 begin=$(now_ms)
 
 xvfb=
 app=
+wm_pid=
 fakebin=$(mktemp -d)
 cleanup() {
   if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
+  if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
+  sleep 0.2
   kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
   rm -rf "$fakebin"
@@ -41,7 +69,7 @@ trap cleanup EXIT
 start_xvfb() {
   local fd number
   exec {fd}<> <(:)
-  Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >>"$out/xvfb.log" 2>&1 &
+  Xvfb -displayfd "$fd" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset >>"$out/xvfb.log" 2>&1 &
   xvfb=$!
   read -r -t 10 -u "$fd" number || return 1
   export DISPLAY=:$number
@@ -60,18 +88,30 @@ for attempt in 1 2 3; do
 done
 
 wm=${E2E_WM:-}
+# Window managers keep their settings and runtime files apart from the user's.
+export XDG_CONFIG_HOME=$fakebin/config XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$fakebin/runtime}
+mkdir -p -m 700 "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+bus=()
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || bus=(dbus-run-session --)
 case "$wm" in
 '') ;;
 openbox) openbox --sm-disable >"$out/openbox.log" 2>&1 & ;;
-xfwm4) dbus-run-session -- xfwm4 --compositor=off --sm-client-disable >/dev/null 2>&1 & ;;
+xfwm4) "${bus[@]}" xfwm4 --compositor=off --sm-client-disable >"$out/xfwm4.log" 2>&1 & ;;
+mutter) "${bus[@]}" mutter --x11 --replace --sm-disable >"$out/mutter.log" 2>&1 & ;;
+kwin) "${bus[@]}" kwin_x11 --replace >"$out/kwin.log" 2>&1 & ;;
 *) fail "unknown window manager $wm" ;;
 esac
+[ -z "$wm" ] || wm_pid=$!
+# Ready once the window it names as its check window carries a name (a
+# window manager that ended may leave the root property behind).
+wm_name() {
+  local check
+  check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o '0x[0-9a-f]*$') || return 0
+  xprop -id "$check" _NET_WM_NAME 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p'
+}
 if [ -n "$wm" ]; then
-  for _ in $(seq $((wait_s * 20))); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-  done
-  xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "$wm did not start"
+  [ -n "$(poll_plain wm_name)" ] || fail "$wm did not start"
+  echo "window manager: $(wm_name)"
 fi
 
 # A fake calculator, so F5 has something to start.
@@ -80,6 +120,7 @@ calc="sleep 300.$$$RANDOM"
 printf '#!/bin/sh\nexec %s\n' "$calc" >"$fakebin/xcalc"
 chmod +x "$fakebin/xcalc"
 
+[ "${E2E_MODE:-}" != desktop ] || export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 PATH="$fakebin:$PATH" "$program" &
 app=$!
 alive() { kill -0 "$app" 2>/dev/null || fail "program ended after $1"; }
@@ -87,18 +128,7 @@ alive() { kill -0 "$app" 2>/dev/null || fail "program ended after $1"; }
 # Visible windows with a title ($1: a pattern), one id a line.
 visible() { xdotool search --all --onlyvisible --pid "$app" --name "${1:-.}" 2>/dev/null || true; }
 is_visible() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
-# Waits until "$@" prints something, up to $wait_s seconds, and prints it.
-poll() {
-  local deadline r
-  deadline=$(($(now_ms) + wait_s * 1000))
-  while :; do
-    r=$("$@" || true)
-    [ -n "$r" ] && break
-    [ "$(now_ms)" -lt "$deadline" ] || break
-    sleep 0.05
-  done
-  echo "$r"
-}
+poll() { poll_plain "$@"; }
 # The first visible window titled exactly $1, other than $2.
 window_now() { visible "^$1\$" | grep -vx "${2:-none}" | head -n1 || true; }
 find_window() { poll window_now "$@"; }
@@ -206,8 +236,23 @@ start=$(now_ms)
 main=$(find_window Prozentrechnung)
 [ -n "$main" ] || fail "strip window did not appear"
 echo "strip window visible after $(($(now_ms) - start)) ms"
-[ "$(poll_outer "$main" "X=0 Y=0 WIDTH=800 HEIGHT=102 ")" = "X=0 Y=0 WIDTH=800 HEIGHT=102 " ] ||
-  fail "strip at $(outer "$main")"
+# 800 x 102 outside where the frame leaves the strip's inside room enough
+# (bare, openbox, xfwm4); a thicker frame (37 px under mutter and kwin) makes it taller.
+case "$wm" in
+mutter | kwin)
+  strip_placed() {
+    [ "$(extents "$main")" != "0 0 0 0" ] || return 0
+    eval "$(outer "$main" | tr ' ' '\n')"
+    [ "$X $Y $WIDTH" != "0 0 800" ] || [ "$HEIGHT" -le 102 ] || echo yes
+  }
+  [ -n "$(poll strip_placed)" ] || fail "strip at $(outer "$main")"
+  ;;
+*)
+  [ "$(poll_outer "$main" "X=0 Y=0 WIDTH=800 HEIGHT=102 ")" = "X=0 Y=0 WIDTH=800 HEIGHT=102 " ] ||
+    fail "strip at $(outer "$main")"
+  ;;
+esac
+echo "strip at $(outer "$main")"
 eval "$(client "$main")"
 strip_width=$WIDTH
 read -r sx sy <<<"$(origin "$main")"
@@ -216,15 +261,16 @@ desktop_file=$(dirname "$0")/../dist/de.prozentrechnung.Prozentrechnung.desktop
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
 [ -n "$wm_class" ] || fail "no StartupWMClass in $desktop_file"
 [[ $(xprop -id "$main" WM_CLASS) == *", \"$wm_class\""* ]] || fail "$(xprop -id "$main" WM_CLASS)"
-# Where exercise window $1 belongs, below a strip at $2,$3 (default 0,0): outside
-# 800x468, unless a frame thicker than the layout allows for would leave less
-# than its 792x445 inside.
+# Where exercise window $1 belongs: directly below the strip's frame, as wide,
+# 570 px high together, unless a frame thicker than the layout allows for would
+# leave less than its 792x445 inside.
 exercise_expected() {
-  local l r t b w h
+  local l r t b w h X Y WIDTH HEIGHT
   read -r l r t b <<<"$(extents "$1")"
-  w=$((792 + l + r > 800 ? 792 + l + r : 800))
-  h=$((445 + t + b > 468 ? 445 + t + b : 468))
-  echo "X=${2:-0} Y=$((${3:-0} + 102)) WIDTH=$w HEIGHT=$h "
+  eval "$(outer "$main" | tr ' ' '\n')"
+  w=$((792 + l + r > WIDTH ? 792 + l + r : WIDTH))
+  h=$((445 + t + b > 570 - HEIGHT ? 445 + t + b : 570 - HEIGHT))
+  echo "X=$X Y=$((Y + HEIGHT)) WIDTH=$w HEIGHT=$h "
 }
 # Says yes when window $1 has the keyboard.
 has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" != "$1" ] || echo yes; }
@@ -269,6 +315,176 @@ if [ -n "${E2E_SIGNAL:-}" ]; then
   kill -s "$E2E_SIGNAL" "$app"
   expect_clean_end "SIG$E2E_SIGNAL"
   echo "SIG$E2E_SIGNAL ended the program and its calculator"
+  echo "1 passed, 0 failed"
+  exit 0
+fi
+
+# What a pupil meets on a desktop, then Alt+F4.
+if [ "${E2E_MODE:-}" = desktop ]; then
+  checks=()
+  passed() {
+    checks+=("$1")
+    echo "ok: $1"
+  }
+  probe() { /usr/bin/python3 "$(dirname "$0")/atspi_focus.py" "$app" "$@"; }
+  # The window that has the keyboard, as a number.
+  active_now() {
+    local id
+    if [ -n "$wm" ]; then
+      id=$(xprop -root _NET_ACTIVE_WINDOW 2>/dev/null | grep -o '0x[0-9a-f]*$')
+    else
+      id=$(xdotool getwindowfocus 2>/dev/null)
+    fi
+    echo $((${id:-0}))
+  }
+  is_active() { [ "$(active_now)" != "$1" ] || echo yes; }
+  # Every page tab lies inside the strip's inside.
+  tabs=$(poll probe --tabs)
+  [ "$(grep -c . <<<"$tabs")" = "$(grep -c '^ *Exercise<' "$(dirname "$0")/../app/Exercises.cpp")" ] ||
+    fail "tabs read: $tabs"
+  eval "$(client "$main")"
+  while IFS=$'\t' read -r name x y w h; do
+    ((x >= X && y >= Y && x + w <= X + WIDTH && y + h <= Y + HEIGHT)) ||
+      fail "tab $name at $x,$y ${w}x$h, the strip's inside at $X,$Y ${WIDTH}x$HEIGHT"
+  done <<<"$tabs"
+  passed "whole tab row inside the strip ($(outer "$main"))"
+  tab_click() {
+    local x y w h
+    read -r x y w h <<<"$(probe --tabs | grep "^$1"$'\t' | cut -f2-)"
+    [ -n "$h" ] || fail "no tab $1"
+    click $((x + w / 2)) $((y + h / 2))
+  }
+  # The discount exercise: its answer field has the keyboard.
+  tab_click Rabatt
+  rabatt=$(find_window Rabatt)
+  [ -n "$rabatt" ] || fail "no discount window after its tab"
+  exercise_placed "$rabatt" || fail "Rabatt at $(outer "$rabatt"), strip at $(outer "$main")"
+  passed "exercise window directly below the strip's frame"
+  # After $1 closed: window $2 is active, and digits typed land in its field.
+  typed_lands() {
+    local digits r
+    [ -n "$(poll is_active "$(($2))")" ] ||
+      fail "after $1 window $(active_now) is active, not $(($2))"
+    digits=$((RANDOM % 900 + 100))
+    xdotool type --delay 30 "$digits"
+    r=$(probe)
+    for _ in $(seq 20); do
+      [[ $r != *"$digits" ]] || break
+      sleep 0.1
+      r=$(probe)
+    done
+    [[ $r == Rabatt$'\t'text$'\t'*"$digits" ]] || fail "after $1 typed $digits; the focus reads '$r'"
+    passed "keyboard back in the answer field after $1"
+  }
+  # Opens the box the key $1 opens in the exercise window and closes it.
+  box_after() {
+    local box
+    key "$1"
+    box=$(find_box)
+    [ -n "$box" ] || fail "$1 showed no box"
+    close_with_return "$box" "box after $1"
+  }
+  [ -n "$(poll is_active "$((rabatt))")" ] || fail "Rabatt not active after its tab"
+  box_after F1
+  typed_lands "a hint" "$rabatt"
+  box_after F9
+  typed_lands "a verdict" "$rabatt"
+  key F2
+  xdotool type "x"
+  box_after F9
+  typed_lands "a conversion error" "$rabatt"
+  key F6
+  stat=$(find_window Statistik)
+  [ -n "$stat" ] || fail "F6 showed no statistics"
+  close_with_return "$stat" "statistics (F6)"
+  typed_lands "the statistics (F6)" "$rabatt"
+  # Eighteen more attempts, then the twentieth brings the statistics.
+  for _ in $(seq 18); do
+    key F2
+    box_after F9
+  done
+  key F2
+  box_after F9
+  stat=$(find_window Statistik)
+  [ -n "$stat" ] || fail "no statistics after twenty attempts"
+  close_with_return "$stat" "statistics (twenty)"
+  typed_lands "the statistics after twenty attempts" "$rabatt"
+  # The info window from the strip's menu gives the keyboard back to the strip.
+  focus_strip
+  key alt+h
+  sleep 0.3
+  key i
+  info=$(find_window 'Info .*')
+  [ -n "$info" ] || fail "menu showed no info window"
+  close_with_return "$info" info
+  [ -n "$(poll is_active "$((main))")" ] || fail "after the info window $(active_now) is active"
+  passed "keyboard back in the strip after the info window"
+
+  # The pair within the screen and apart from each other.
+  pair_fits() {
+    local sX sY sW sH X Y WIDTH HEIGHT
+    eval "$(outer "$main" | tr ' ' '\n')"
+    sX=$X sY=$Y sW=$WIDTH sH=$HEIGHT
+    eval "$(outer "$rabatt" | tr ' ' '\n')"
+    [ "$(outer "$rabatt")" = "$(exercise_expected "$rabatt")" ] || return 0
+    ((sX >= 0 && sY >= 0 && sX + sW <= 1024 && X + WIDTH <= 1024 && Y + HEIGHT <= 768 && Y >= sY + sH)) &&
+      echo yes
+  }
+  xdotool windowmove "$main" 100 450
+  [ -n "$(poll pair_fits)" ] ||
+    fail "after a move to 100,450: strip at $(outer "$main"), exercise at $(outer "$rabatt")"
+  eval "$(outer "$main" | tr ' ' '\n')"
+  ((X > 90)) || fail "the strip did not move: $(outer "$main")"
+  passed "moved to the lower half, the pair is on screen and apart ($(outer "$main") $(outer "$rabatt"))"
+  [ -z "${E2E_SHOT:-}" ] || import -window root "$E2E_SHOT"
+
+  if [ -n "$wm" ]; then
+    iconic() { xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
+    both() {
+      local a=yes
+      for w in "$main" "$rabatt"; do
+        if [ "$1" = iconic ]; then iconic "$w" || a=; else ! iconic "$w" && is_visible "$w" || a=; fi
+      done
+      echo $a
+    }
+    # Minimises the window where the window manager offers it, the strip else,
+    # and brings back the other.
+    for which in exercise strip; do
+      if [ $which = exercise ]; then
+        [[ $(xprop -id "$rabatt" _NET_WM_ALLOWED_ACTIONS) == *MINIMIZE* ]] || continue
+        small=$rabatt other=$main
+      else
+        small=$main other=$rabatt
+      fi
+      before="$(outer "$main") $(outer "$rabatt")"
+      xdotool windowminimize "$small"
+      [ -n "$(poll both iconic)" ] || fail "minimising the $which left $(for w in $main $rabatt; do xprop -id $w WM_STATE | tr '\n' ' '; done)"
+      wmctrl -i -a "$other"
+      [ -n "$(poll both normal)" ] || fail "restoring after minimising the $which did not bring back both"
+      [ -n "$(poll pair_fits)" ] || fail "after restoring: $(outer "$main") $(outer "$rabatt")"
+      [ "$(outer "$main") $(outer "$rabatt")" = "$before" ] ||
+        fail "restored to $(outer "$main") $(outer "$rabatt"), was $before"
+      passed "minimising the $which minimises both, restoring one brings back both in place"
+    done
+    # Minimised, restored, then a tab round trip: the exercise shows normal.
+    xdotool windowminimize "$rabatt"
+    poll both iconic >/dev/null
+    wmctrl -i -a "$main"
+    [ -n "$(poll both normal)" ] || fail "not restored before the tab round trip"
+    tab_click Diagramm
+    [ -n "$(find_window Diagramm)" ] || fail "no Diagramm window"
+    tab_click Rabatt
+    [ -n "$(poll both normal)" ] || fail "after a tab round trip: $(xprop -id "$rabatt" WM_STATE | tr '\n' ' ')"
+    [ -n "$(poll pair_fits)" ] || fail "after a tab round trip: $(outer "$main") $(outer "$rabatt")"
+    [ -n "$(poll is_active "$((rabatt))")" ] || fail "Rabatt not active after the tab round trip"
+    passed "a tab round trip after minimising shows both"
+  fi
+
+  activate "$rabatt"
+  key alt+F4
+  expect_clean_end Alt+F4
+  passed "Alt+F4 ends with status 0"
+  echo "${wm:-bare}: ${#checks[@]} checks in $(($(now_ms) - begin)) ms"
   echo "1 passed, 0 failed"
   exit 0
 fi

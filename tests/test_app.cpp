@@ -206,6 +206,13 @@ private slots:
         QCOMPARE(fmSchaetzen->frameGeometry(), QRect(40, 132, 800, 468));
         QVERIFY(fmSchaetzen->isVisible());
         QVERIFY(!fmRabatt->isVisible());
+        // A pair that leaves the screen (here 40 px too far right) moves back
+        // once the strip is at rest, the exercise window still right below it.
+        const QRect screen = Form2->screen()->availableGeometry();
+        QVERIFY(!screen.contains(Form2->frameGeometry() | fmSchaetzen->frameGeometry()));
+        QTRY_VERIFY(screen.contains(Form2->frameGeometry() | fmSchaetzen->frameGeometry()));
+        QCOMPARE(Form2->frameGeometry().topLeft(), QPoint(screen.right() + 1 - 800, 30));
+        QCOMPARE(fmSchaetzen->frameGeometry(), QRect(Form2->x(), 132, 800, 468));
     }
 
     void keysAtTheStripGoToTheExercise()

@@ -1,5 +1,6 @@
 #include "TestMain.h"
 #include "platform/Desktop.h"
+#include "platform/Dialogs.h"
 
 #include <QWindow>
 
@@ -78,6 +79,56 @@ private slots:
             std::raise(s);
             QTRY_VERIFY_WITH_TIMEOUT(count > before, 5000);
         }
+    }
+
+    // A pair 800 x 570 on a 1024 x 768 area, and an area below a 27-px panel.
+    void fitPair_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("fitted");
+        const QRect screen(0, 0, 1024, 768);
+        QTest::addRow("fits") << QPoint(0, 0) << screen << QPoint(0, 0);
+        QTest::addRow("bottom edge") << QPoint(224, 198) << screen << QPoint(224, 198);
+        QTest::addRow("one row low") << QPoint(0, 199) << screen << QPoint(0, 198);
+        QTest::addRow("one column right") << QPoint(225, 0) << screen << QPoint(224, 0);
+        QTest::addRow("lower half") << QPoint(100, 450) << screen << QPoint(100, 198);
+        QTest::addRow("above and left") << QPoint(-5, -3) << screen << QPoint(0, 0);
+        QTest::addRow("below a panel") << QPoint(0, 0) << QRect(0, 27, 1024, 741) << QPoint(0, 27);
+        QTest::addRow("area too small")
+            << QPoint(30, 40) << QRect(10, 20, 640, 480) << QPoint(10, 20);
+    }
+    void fitPair()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, fitted);
+        QCOMPARE(FitPair(QRect(at, QSize(800, 570)), available), fitted);
+    }
+
+    // Both orders of CR and LF make one line break in a box, as in a label.
+    void boxText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::addRow("LF CR") << "a\n\rb"
+                               << "a\nb";
+        QTest::addRow("CR LF") << "a\r\nb"
+                               << "a\nb";
+        QTest::addRow("two LF CR") << "a\n\r\n\rb"
+                                   << "a\n\nb";
+        QTest::addRow("two CR LF") << "a\r\n\r\nb"
+                                   << "a\n\nb";
+        QTest::addRow("LF alone") << "a\nb"
+                                  << "a\nb";
+        QTest::addRow("at the end") << "a\n\r"
+                                    << "a\n";
+    }
+    void boxText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(BoxText(text), shown);
     }
 
     void secondaryWindowsBelongToOwner()

@@ -3,6 +3,7 @@
 
 #include "exercises/Rabatt.h"
 #include "framework/Vorlage.h"
+#include "platform/Desktop.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -134,6 +135,61 @@ private slots:
         QCOMPARE(Form2->TabControl1->currentIndex(), to);
         QCOMPARE(Form2->CurrentExercise, ExerciseAtTab(to)->window());
         QVERIFY(Form2->CurrentExercise->isVisible());
+    }
+
+    // Whatever box or window opens on top, when it closes the exercise window
+    // has the keyboard again, in the control that had it; each box belongs to
+    // that window and sits in the middle of the screen by its final size.
+    void keyboardComesBackAfterEveryBox_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("attemptsBefore");
+        QTest::addColumn<int>("modals");
+        QTest::addRow("hint, word-wrapped") << QString() << int(Qt::Key_F1) << 0 << 1;
+        QTest::addRow("verdict") << QStringLiteral("5") << int(Qt::Key_F9) << 0 << 1;
+        QTest::addRow("conversion error") << QStringLiteral("1.000") << int(Qt::Key_F9) << 0 << 1;
+        QTest::addRow("verdict, then statistics")
+            << QStringLiteral("5") << int(Qt::Key_F9) << 19 << 2;
+        QTest::addRow("statistics F6") << QString() << int(Qt::Key_F6) << 0 << 1;
+        QTest::addRow("info") << QString() << 0 << 0 << 1;
+    }
+    void keyboardComesBackAfterEveryBox()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, key);
+        QFETCH(int, attemptsBefore);
+        QFETCH(int, modals);
+        createProgram();
+        SetOwnerWindow(Form2);
+        auto restore = qScopeGuard([] { SetOwnerWindow(nullptr); });
+        showTab(ExerciseOf(fmRabatt)->tab);
+        QVERIFY(QTest::qWaitForWindowActive(fmRabatt));
+        SetMessageHook({});
+        fmRabatt->TipIndex = 1; // the next hint is the long one
+        for (int i = 0; i < attemptsBefore; ++i)
+            Shared->RecordResult(false);
+        if (!entry.isEmpty())
+            type(fmRabatt->Edit1, entry);
+        int seen = 0;
+        std::function<void(QWidget*)> check = [&](QWidget* modal) {
+            ++seen;
+            QCOMPARE(modal->windowHandle()->transientParent(), fmRabatt->windowHandle());
+            const QRect screen = modal->screen()->availableGeometry();
+            const QPoint off = modal->frameGeometry().center() - screen.center();
+            QVERIFY2(off.manhattanLength() <= 1,
+                     qPrintable(QStringLiteral("off centre by %1,%2").arg(off.x()).arg(off.y())));
+            if (seen < modals)
+                onNextModal(check);
+        };
+        onNextModal(check);
+        if (key)
+            QTest::keyClick(fmRabatt->Edit1, Qt::Key(key));
+        else
+            Form2->Info2->trigger();
+        QCOMPARE(seen, modals);
+        QTRY_COMPARE(QApplication::activeWindow(), fmRabatt);
+        QCOMPARE(QApplication::focusWidget(), fmRabatt->Edit1);
     }
 
     void barsShowEveryCount()
