@@ -3,11 +3,14 @@
 #include "platform/Prerendered.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPixmap>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
@@ -67,8 +70,11 @@ protected:
         auto* w = static_cast<QWidget*>(watched);
         switch (event->type()) {
         case QEvent::Show:
-            if (ours(w) && w != m_owner)
-                shown(w);
+            if (ours(w)) {
+                m_shownAt[w] = m_clock.elapsed();
+                if (w != m_owner)
+                    shown(w);
+            }
             break;
         case QEvent::Hide:
             if (w->isWindow())
@@ -144,6 +150,16 @@ private:
             back.focus->setFocus(Qt::OtherFocusReason);
         back.window->activateWindow();
         m_pending = back.window;
+        // Some window managers give the keyboard to a window of their choice
+        // once the box is gone, after the request above: ask again.
+        for (int delay : {60, 250}) {
+            QTimer::singleShot(delay, this, [window = back.window] {
+                QWidget* active = QApplication::activeWindow();
+                if (window && window->isVisible() && active != window &&
+                    (!active || ours(active)) && !QApplication::activeModalWidget())
+                    window->activateWindow();
+            });
+        }
     }
 
     void stateChanged(QWidget* w, Qt::WindowStates old)
@@ -152,6 +168,22 @@ private:
         const bool now = w->windowState() & Qt::WindowMinimized;
         if (was == now || m_grouping || !w->isVisible())
             return;
+        // A window minimised before it was hidden can come back minimised when
+        // shown again (the desktop keeps its first state): it is shown normal.
+        if (now && m_clock.elapsed() - m_shownAt.value(w, -1000) < 500) {
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+            return;
+        }
+        // Most window managers minimise and restore a window's transients with
+        // it; only what they leave is done here, a moment later.
+        QTimer::singleShot(100, this, [this, w = QPointer<QWidget>(w), now] {
+            if (w && bool(w->windowState() & Qt::WindowMinimized) == now)
+                group(w, now);
+        });
+    }
+
+    void group(QWidget* w, bool now)
+    {
         m_grouping = true;
         const QWidgetList windows = QApplication::topLevelWidgets();
         for (QWidget* other : windows) {
@@ -174,6 +206,12 @@ private:
     QPointer<QWidget> m_owner;
     QPointer<QWidget> m_pending;
     std::vector<Return> m_returns;
+    QHash<QWidget*, qint64> m_shownAt;
+    QElapsedTimer m_clock = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
     bool m_grouping = false;
 };
 
