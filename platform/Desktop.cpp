@@ -176,8 +176,10 @@ private:
         }
         // Most window managers minimise and restore a window's transients with
         // it; only what they leave is done here, a moment later.
-        QTimer::singleShot(100, this, [this, w = QPointer<QWidget>(w), now] {
-            if (w && bool(w->windowState() & Qt::WindowMinimized) == now)
+        // The last change wins: a restore right after a minimise cancels it.
+        const int change = ++m_change;
+        QTimer::singleShot(100, this, [this, w = QPointer<QWidget>(w), now, change] {
+            if (w && change == m_change && bool(w->windowState() & Qt::WindowMinimized) == now)
                 group(w, now);
         });
     }
@@ -213,6 +215,7 @@ private:
         return t;
     }();
     bool m_grouping = false;
+    int m_change = 0;
 };
 
 int signalPipe[2] = {-1, -1};

@@ -574,7 +574,8 @@ select_tab() {
 # every second until a verdict shows.
 evaluations=0
 evaluate() {
-  local box deadline
+  local box deadline exercise
+  exercise=$(exercise_now)
   deadline=$(($(now_ms) + wait_s * 1000))
   while :; do
     focus_exercise
@@ -600,7 +601,7 @@ evaluate() {
     echo "statistics shown after $evaluations evaluations"
     sleep 0.3
     shot "$stat" statistik
-    check_frame "$stat" statistics "$(exercise_now)"
+    check_frame "$stat" statistics "$exercise"
     close_with_return "$stat" statistics
     alive statistics
   fi
