@@ -68,6 +68,11 @@ protected:
         if (!m_owner || !watched->isWidgetType())
             return false;
         auto* w = static_cast<QWidget*>(watched);
+        // Minimise and restore send spontaneous hide and show events: the
+        // window stays where it was.
+        if (event->spontaneous() &&
+            (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+            return false;
         switch (event->type()) {
         case QEvent::Show:
             if (ours(w)) {

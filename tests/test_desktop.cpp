@@ -145,6 +145,25 @@ private slots:
         QVERIFY(popup.windowHandle()->transientParent() != owner.windowHandle());
         SetOwnerWindow(nullptr);
     }
+
+    // A restore sends a spontaneous show; it is no fresh show that would
+    // undo a minimise that follows at once.
+    void minimiseRightAfterRestoreHolds()
+    {
+        QWidget owner;
+        QWidget window;
+        SetOwnerWindow(&owner);
+        owner.show();
+        window.show();
+        QTest::qWait(600);
+        for (Qt::WindowState state :
+             {Qt::WindowMinimized, Qt::WindowNoState, Qt::WindowMinimized}) {
+            owner.setWindowState(state);
+            QTRY_COMPARE(window.windowState() & Qt::WindowMinimized, state & Qt::WindowMinimized);
+            QCOMPARE(owner.windowState() & Qt::WindowMinimized, state & Qt::WindowMinimized);
+        }
+        SetOwnerWindow(nullptr);
+    }
 };
 
 TRAINER_TEST_MAIN(TestDesktop)
