@@ -146,6 +146,9 @@ TfmPauken::TfmPauken(QWidget* parent)
     Memo1 = MakeChild<QPlainTextEdit>(this, "Memo1", 292, 140, 233, 93);
     Memo1->setPlainText(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
+    // Read as the answer field's description, not a stop of its own.
+    Memo1->setFocusPolicy(Qt::NoFocus);
+    Memo1->viewport()->setAccessibleName(QStringLiteral("Aufgabentext"));
     // Neither selectable nor editable: the question is only read.
     Memo1->setTextInteractionFlags(Qt::NoTextInteraction);
     Memo1->setFrameStyle(QFrame::NoFrame);
@@ -161,7 +164,8 @@ TfmPauken::TfmPauken(QWidget* parent)
     memoPalette.setColor(QPalette::Base, ToQColor(clr::White));
     memoPalette.setColor(QPalette::Text, ToQColor(clr::Black));
     Memo1->setPalette(memoPalette);
-    Memo1->installEventFilter(this);
+    // A click on the question hands the keyboard to the answer.
+    Memo1->viewport()->installEventFilter(this);
 
     Label1 = MakeChild<QLabel>(this, "Label1", 296, 320, 54, 16, QStringLiteral("Antwort: "));
     QPalette labelPalette = Label1->palette();
@@ -170,8 +174,6 @@ TfmPauken::TfmPauken(QWidget* parent)
     Label1->setAutoFillBackground(true);
 
     Edit1 = MakeChild<QLineEdit>(this, "Edit1", 368, 316, 81, 24, QStringLiteral("0"));
-    // The answer field comes first, so it has the focus when the window is shown.
-    setTabOrder(Edit1, Memo1);
     LabelField(Label1, Edit1);
     SetAccessibleTexts(Memo1, QStringLiteral("Aufgabe"), QString());
     AddTaskPart([this] { return Memo1->toPlainText(); });
@@ -250,7 +252,7 @@ void TfmPauken::Memo1Enter()
 
 bool TfmPauken::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Memo1 && event->type() == QEvent::FocusIn) {
+    if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonPress) {
         Memo1Enter();
         return true;
     }

@@ -82,6 +82,22 @@ bool IsRight(const Task& task, const std::array<int, 3>& picked)
     return true;
 }
 
+QString SectorsText(const Task& task)
+{
+    static const char* const colours[CircleCount] = {"orange", "hellbraun", "graublau"};
+    QStringList circles;
+    for (int i = 0; i < CircleCount; ++i) {
+        const int32_t share = Shares[static_cast<size_t>(task[static_cast<size_t>(i)])];
+        // The drawn angle in whole degrees: share per cent of 360, 0.5 to even.
+        const int32_t degrees = static_cast<int32_t>(RoundEven(share * Extended(36) / 10));
+        circles << QStringLiteral("Kreis %1, %2: %3 von 360 Grad")
+                       .arg(i + 1)
+                       .arg(QLatin1String(colours[i]))
+                       .arg(degrees);
+    }
+    return circles.join(QStringLiteral(". ")) + QLatin1Char('.');
+}
+
 QString CorrectionText(const Task& task)
 {
     QString text;
@@ -97,6 +113,8 @@ TfmSchaetzen::TfmSchaetzen(QWidget* parent)
 {
     setObjectName(QStringLiteral("fmSchaetzen"));
     setWindowTitle(QStringLiteral("Schaetzen"));
+    // Screen readers say the window as its tab says it.
+    setAccessibleName(QStringLiteral("Schätzen"));
 
     // Back to front: the picture, the drawing surface over it, then the lists.
     Image1 = MakeChild<TImage>(this, "Image1", 0, 0, 793, 407);
@@ -110,13 +128,8 @@ TfmSchaetzen::TfmSchaetzen(QWidget* parent)
         PaintBox1Paint(canvas);
     };
     alignLayout()->addAligned(PaintBox1, TAlign::Client);
-    // The shares are the task: the description tells only what is drawn where.
-    DescribeDrawing(PaintBox1, QStringLiteral("Drei Kreise"), [] {
-        return QStringLiteral("Kreis 1 links, Kreis 2 in der Mitte, Kreis 3 rechts: schwarze "
-                              "Kreise, zum Teil farbig bedeckt, Kreis 1 orange, Kreis 2 "
-                              "hellbraun, Kreis 3 graublau.");
-    });
-
+    DescribeDrawing(PaintBox1, QStringLiteral("Drei Kreise"),
+                    [this] { return schaetzen::SectorsText(task()); });
     ComboBox1 = MakeChild<QComboBox>(this, "ComboBox1", 80, 370, 87, 24);
     ComboBox2 = MakeChild<QComboBox>(this, "ComboBox2", 336, 370, 87, 24);
     ComboBox3 = MakeChild<QComboBox>(this, "ComboBox3", 592, 370, 87, 24);

@@ -26,6 +26,9 @@ Task MakeTask(TRandom& random);
 void DrawCircles(TCanvas& canvas, const Task& task);
 // Picked list positions against the task; no pick (-1) is never right.
 bool IsRight(const Task& task, const std::array<int, 3>& picked);
+// What a screen reader tells of the circles: each sector's colour and angle,
+// "Kreis 1, orange: 144 von 360 Grad. Kreis 2, ...".
+QString SectorsText(const Task& task);
 // "25% 67% 10% ": the three right shares, each followed by a percent sign and a blank.
 QString CorrectionText(const Task& task);
 

@@ -60,13 +60,19 @@ void DrawDice(TCanvas& canvas, const TImageList& faces, const std::array<int32_t
         }
 }
 
-QString ThrowsText(const std::array<int32_t, Throws>& throws)
+QStringList ThrowGroups(const std::array<int32_t, Throws>& throws)
 {
-    QStringList pips;
-    for (int32_t face : throws)
-        pips << QString::number(face + 1);
-    return QStringLiteral("Die Augenzahlen der Reihe nach: %1.")
-        .arg(pips.join(QStringLiteral(", ")));
+    QStringList groups;
+    for (int first = 0; first < Throws; first += 10) {
+        QStringList pips;
+        for (int k = first; k < std::min(first + 10, Throws); ++k)
+            pips << QString::number(throws[static_cast<size_t>(k)] + 1);
+        groups << QStringLiteral("Würfe %1 bis %2: %3")
+                      .arg(first + 1)
+                      .arg(std::min(first + 10, Throws))
+                      .arg(pips.join(QStringLiteral(", ")));
+    }
+    return groups;
 }
 
 } // namespace wuerfeln
@@ -91,8 +97,20 @@ TfmWuerfeln::TfmWuerfeln(QWidget* parent)
         PaintBox1Paint(canvas);
     };
     alignLayout()->addAligned(PaintBox1, TAlign::Client);
-    DescribeDrawing(PaintBox1, QStringLiteral("%1 Würfe").arg(wuerfeln::Throws),
-                    [this] { return wuerfeln::ThrowsText(task().faces); });
+    // Told in groups of ten, each over its first die, which a screen reader's
+    // review steps through in order; the task tells only how they come.
+    DescribeDrawing(PaintBox1, QStringLiteral("%1 Würfe").arg(wuerfeln::Throws), [] {
+        return QStringLiteral("in %1 Zehnergruppen, der Reihe nach").arg(wuerfeln::Throws / 10);
+    });
+    SetDrawingParts(PaintBox1, [this] {
+        std::vector<TDrawingPart> parts;
+        const QStringList groups = wuerfeln::ThrowGroups(task().faces);
+        for (int g = 0; g < groups.size(); ++g)
+            parts.push_back({QRect(wuerfeln::CellOrigin(10 * g + 1),
+                                   QSize(wuerfeln::DieSize, wuerfeln::DieSize)),
+                             groups[g]});
+        return parts;
+    });
 
     laTaskText->setText(QStringLiteral("In wieviel Prozent der Fälle ist eine 6 gefallen?"));
     laTaskText->setGeometry(10, laTaskText->y(), 266, laTaskText->height());

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -37,9 +38,9 @@ QString CorrectionText(int32_t sixes);
 
 // Top-left corner of the die of throw k (k from 1): rows of 15 in throw order.
 QPoint CellOrigin(int k);
+// For screen readers, the pips in groups of ten: "Würfe 1 bis 10: 3, 6, ...".
+QStringList ThrowGroups(const std::array<int32_t, Throws>& throws);
 // Draws each throw's face from the list into its cell; throws[k - 1] is throw k.
-// For screen readers: "Die Augenzahlen der Reihe nach: 3, 6, ...".
-QString ThrowsText(const std::array<int32_t, Throws>& throws);
 void DrawDice(TCanvas& canvas, const TImageList& faces, const std::array<int32_t, Throws>& throws);
 
 } // namespace wuerfeln

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QShowEvent>
+#include <QTimer>
 
 TfmVorlage* fmVorlage = nullptr;
 
@@ -148,15 +149,15 @@ void TfmVorlage::FocusFirstControl()
 }
 
 void TfmVorlage::DescribeDrawing(QWidget* drawing, const QString& name,
-                                 std::function<QString()> describe)
+                                 std::function<QString()> describe, bool joinsTask)
 {
     SetAccessibleTexts(drawing, name, drawing->accessibleDescription());
-    m_taskParts.push_back({drawing, std::move(describe)});
+    m_taskParts.push_back({drawing, std::move(describe), joinsTask});
 }
 
 void TfmVorlage::AddTaskPart(std::function<QString()> part)
 {
-    m_taskParts.push_back({nullptr, std::move(part)});
+    m_taskParts.push_back({nullptr, std::move(part), true});
 }
 
 void TfmVorlage::TaskChanged()
@@ -166,15 +167,51 @@ void TfmVorlage::TaskChanged()
         const QString text = part.describe();
         if (part.drawing)
             SetAccessibleDescription(part.drawing, text);
-        if (!text.isEmpty())
-            task << text;
+        // A drawing's numbers say which drawing they belong to.
+        if (!text.isEmpty() && part.joinsTask)
+            task << (part.drawing ? part.drawing->accessibleName() + QStringLiteral(": ") + text
+                                  : text);
     }
+    m_taskTold = task.join(QLatin1Char('\n'));
+    // Also the window's: the task can be read again from there at any time.
+    SetAccessibleDescription(this, m_taskTold);
+    if (!isVisible() || !isActiveWindow()) {
+        describeTask();
+        return;
+    }
+    // The control with the keyboard keeps its texts: screen readers stumble
+    // over a change of the focused control's description.
+    QTimer::singleShot(0, this, [this] {
+        if (isActiveWindow())
+            Announce(this, QStringLiteral("Neue Aufgabe"), m_taskTold);
+    });
+}
+
+void TfmVorlage::describeTask()
+{
     QWidget* control = FirstControl();
-    if (m_describedControl && m_describedControl != control)
+    if (m_describedControl && m_describedControl != control) {
+        m_describedControl->removeEventFilter(this);
         SetAccessibleDescription(m_describedControl, QString());
+    }
     m_describedControl = control;
-    if (control)
-        SetAccessibleDescription(control, task.join(QLatin1Char('\n')));
+    if (!control)
+        return;
+    control->installEventFilter(this);
+    SetAccessibleDescription(control, m_taskTold);
+}
+
+bool TfmVorlage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Told once: the description goes when the keyboard has left the control,
+    // once the screen reader follows the keyboard elsewhere.
+    if (watched == m_describedControl && event->type() == QEvent::FocusOut) {
+        QTimer::singleShot(0, this, [this, control = m_describedControl] {
+            if (control && !(control->hasFocus() && isActiveWindow()))
+                SetAccessibleDescription(control, QString());
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfmVorlage::FormKeyDown(int key, Qt::KeyboardModifiers)
@@ -221,9 +258,20 @@ void TfmVorlage::closeEvent(QCloseEvent* event)
         owner->close();
 }
 
+bool TfmVorlage::focusNextPrevChild(bool next)
+{
+    QWidget* before = focusWidget();
+    const bool moved = QWidget::focusNextPrevChild(next);
+    if (auto* edit = qobject_cast<QLineEdit*>(before); edit && focusWidget() == edit)
+        edit->selectAll();
+    return moved;
+}
+
 void TfmVorlage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        describeTask();
         FocusFirstControl();
+    }
 }

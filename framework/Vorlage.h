@@ -4,6 +4,7 @@
 #include "platform/Widgets.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -97,6 +98,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // A window that shows starts at its first control.
     void showEvent(QShowEvent* event) override;
+    // Tab in a window with one control comes back to it, its text selected.
+    bool focusNextPrevChild(bool next) override;
 
     void setInvalidEntry(TInvalidEntry policy) { m_invalidEntry = policy; }
     void setClosesTaskOnVerdict(bool closes) { m_closesTask = closes; }
@@ -105,20 +108,29 @@ protected:
 
     // For screen readers. A drawing that shows the task gets the name and, after
     // every new task, the description `describe` makes; a part is a further text
-    // of the task. The first control's description is the task text followed by
-    // the drawings' descriptions and the parts, in the order they were added.
-    void DescribeDrawing(QWidget* drawing, const QString& name, std::function<QString()> describe);
+    // of the task. The task as told is the task text followed by the drawings'
+    // descriptions (those that join it) and the parts, in the order they were
+    // added: on arrival as the first control's description, read with it once;
+    // a new task while the pupil is in the window as a notification.
+    void DescribeDrawing(QWidget* drawing, const QString& name, std::function<QString()> describe,
+                         bool joinsTask = true);
     void AddTaskPart(std::function<QString()> part);
     // Renews those descriptions; called whenever the task has changed.
     void TaskChanged();
+    // The task as told.
+    const QString& TaskTold() const { return m_taskTold; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct TTaskPart {
         QWidget* drawing; // null for a text part
         std::function<QString()> describe;
+        bool joinsTask;
     };
+    void describeTask();
     std::vector<TTaskPart> m_taskParts;
-    QWidget* m_describedControl = nullptr;
+    QString m_taskTold;
+    QPointer<QWidget> m_describedControl;
     TAlignLayout* m_layout;
     TInvalidEntry m_invalidEntry = TInvalidEntry::Refuse;
     bool m_closesTask = true;

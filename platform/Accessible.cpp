@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTabBar>
 
@@ -94,13 +95,226 @@ private:
     }
 };
 
+// Attributes in one run over the whole text: the toolkit's empty runs make
+// screen readers drop the last character of what they read.
+class TOneRunText : public QAccessibleTextInterface {
+public:
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = std::max(characterCount(), offset);
+        return QString();
+    }
+};
+
+// A text the user cannot change by its accessible interface.
+class TReadOnlyText : public TOneRunText {
+public:
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+};
+
+// A line edit, told as the toolkit tells it but with its attributes in one run.
+class TLineEditAccessible : public QAccessibleWidget,
+                            public TOneRunText,
+                            public QAccessibleEditableTextInterface {
+public:
+    explicit TLineEditAccessible(QWidget* w)
+        : QAccessibleWidget(w, QAccessible::EditableText)
+    {
+        addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+        addControllingSignal(QStringLiteral("returnPressed()"));
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        if (t == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return shown();
+        const QString own = QAccessibleWidget::text(t);
+        return own.isEmpty() && t == QAccessible::Description ? edit()->placeholderText() : own;
+    }
+    void setText(QAccessible::Text t, const QString& text) override
+    {
+        if (t != QAccessible::Value)
+            return QAccessibleWidget::setText(t, text);
+        if (!edit()->isReadOnly())
+            edit()->setText(text);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = true;
+        s.readOnly = edit()->isReadOnly();
+        s.passwordEdit = edit()->echoMode() != QLineEdit::Normal;
+        s.selectableText = true;
+        return s;
+    }
+
+    QString text(int start, int end) const override
+    {
+        return start <= end ? shown().mid(start, end - start) : QString();
+    }
+    int characterCount() const override { return int(edit()->text().size()); }
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = *end = 0;
+        if (index != 0 || !edit()->hasSelectedText())
+            return;
+        *start = edit()->selectionStart();
+        *end = *start + int(edit()->selectedText().size());
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            edit()->deselect();
+    }
+    void setSelection(int index, int start, int end) override
+    {
+        if (index == 0)
+            edit()->setSelection(start, end - start);
+    }
+    QRect characterRect(int offset) const override
+    {
+        const QString all = shown();
+        if (offset < 0 || offset >= all.size())
+            return QRect();
+        // The cursor rectangle tells where the text starts.
+        const QFontMetrics metrics(edit()->font());
+        const QRect cursor = edit()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        const int origin =
+            cursor.center().x() - metrics.horizontalAdvance(all.left(edit()->cursorPosition()));
+        const QRect r(origin + metrics.horizontalAdvance(all.left(offset)), cursor.top(),
+                      metrics.horizontalAdvance(all.at(offset)), cursor.height());
+        return QRect(edit()->mapToGlobal(r.topLeft()), r.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int start, int end) override
+    {
+        edit()->setCursorPosition(end);
+        edit()->setCursorPosition(start);
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString& text) override
+    {
+        if (!edit()->isReadOnly() && start >= 0 && start <= end)
+            edit()->setText(edit()->text().replace(start, end - start, text));
+    }
+
+private:
+    QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
+    QString shown() const
+    {
+        switch (edit()->echoMode()) {
+        case QLineEdit::Normal:
+            return edit()->text();
+        case QLineEdit::NoEcho:
+            return QString();
+        default:
+            return QString(edit()->text().size(), QLatin1Char('*'));
+        }
+    }
+};
+
+// Something the program tells without a change on screen, such as a new task:
+// screen readers speak a notification when it shows. Not among the window's
+// children, so that a walk through the window does not meet it.
+class TNotificationAccessible : public QAccessibleInterface {
+public:
+    explicit TNotificationAccessible(QWidget* window)
+        : m_window(window)
+    {}
+
+    void tell(const QString& name, const QString& text)
+    {
+        m_name = name;
+        m_text = text;
+    }
+
+    bool isValid() const override { return m_window; }
+    QObject* object() const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
+    QAccessible::State state() const override { return {}; }
+    QRect rect() const override { return QRect(); }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return m_name;
+        return t == QAccessible::Description ? m_text : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_window);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+private:
+    QPointer<QWidget> m_window;
+    QString m_name;
+    QString m_text;
+};
+
 // A pick list named by its accessible name or its label, not by the picked item,
 // which is its value (the toolkit's own list gives the item as the name here).
-class TPickListAccessible : public QAccessibleWidget {
+// Its text is the picked item, all of it selected: screen readers read the
+// value from the text, and speak an inserted text that is also the selection,
+// which is how a pick made with the keyboard is told.
+class TPickListAccessible : public QAccessibleWidget, public TReadOnlyText {
 public:
     explicit TPickListAccessible(QWidget* w)
         : QAccessibleWidget(w, QAccessible::ComboBox)
-    {}
+    {
+        QObject::connect(box(), &QComboBox::activated, box(), [box = box()] {
+            if (!QAccessible::isActive() || !box->hasFocus())
+                return;
+            QAccessibleTextInsertEvent event(box, 0, box->currentText());
+            QAccessible::updateAccessibility(&event);
+        });
+    }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        return t == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                               : QAccessibleWidget::interface_cast(t);
+    }
+    QString text(int start, int end) const override
+    {
+        return start <= end ? box()->currentText().mid(start, end - start) : QString();
+    }
+    int characterCount() const override { return int(box()->currentText().size()); }
+    int selectionCount() const override { return characterCount() > 0 ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = index == 0 ? characterCount() : 0;
+    }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint&) const override { return 0; }
 
     QString text(QAccessible::Text t) const override
     {
@@ -266,12 +480,113 @@ private:
     mutable QHash<int, QAccessible::Id> m_tabs;
 };
 
+QHash<const QWidget*, std::function<std::vector<TDrawingPart>()>>& drawingParts()
+{
+    static QHash<const QWidget*, std::function<std::vector<TDrawingPart>()>> parts;
+    return parts;
+}
+
+std::vector<TDrawingPart> PartsOf(const QWidget* drawing)
+{
+    const auto it = drawingParts().constFind(drawing);
+    return it == drawingParts().constEnd() ? std::vector<TDrawingPart>{} : (*it)();
+}
+
+// One part of a drawing: a text over a rectangle, read in a screen reader's review.
+class TPartAccessible : public QAccessibleInterface {
+public:
+    TPartAccessible(QWidget* drawing, int index)
+        : m_drawing(drawing)
+        , m_index(index)
+    {}
+
+    bool isValid() const override { return m_drawing && m_index < int(PartsOf(m_drawing).size()); }
+    QObject* object() const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !m_drawing || !m_drawing->isVisible();
+        return s;
+    }
+    QRect rect() const override
+    {
+        if (!isValid())
+            return QRect();
+        const QRect r = PartsOf(m_drawing)[size_t(m_index)].rect;
+        return QRect(m_drawing->mapToGlobal(r.topLeft()), r.size());
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name && isValid() ? PartsOf(m_drawing)[size_t(m_index)].text
+                                                   : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_drawing);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+private:
+    QPointer<QWidget> m_drawing;
+    int m_index;
+};
+
+// A drawing, with its parts (if it has any) as children.
+class TDrawingAccessible : public QAccessibleWidget {
+public:
+    TDrawingAccessible(QWidget* w, QAccessible::Role role)
+        : QAccessibleWidget(w, role)
+    {}
+    ~TDrawingAccessible() override
+    {
+        for (QAccessible::Id id : std::as_const(m_parts))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override
+    {
+        return QAccessibleWidget::childCount() + int(PartsOf(widget()).size());
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int own = QAccessibleWidget::childCount();
+        if (index < own)
+            return QAccessibleWidget::child(index);
+        index -= own;
+        if (index >= int(PartsOf(widget()).size()))
+            return nullptr;
+        if (const auto it = m_parts.constFind(index); it != m_parts.constEnd())
+            return QAccessible::accessibleInterface(*it);
+        auto* part = new TPartAccessible(widget(), index);
+        m_parts.insert(index, QAccessible::registerAccessibleInterface(part));
+        return part;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (auto it = m_parts.constBegin(); it != m_parts.constEnd(); ++it) {
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return QAccessibleWidget::childCount() + it.key();
+        }
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    mutable QHash<int, QAccessible::Id> m_parts;
+};
+
 QAccessibleInterface* Factory(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
     if (className == QLatin1String("QTabBar"))
         return new TTabBarAccessible(static_cast<QWidget*>(object));
+    if (className == QLatin1String("QLineEdit"))
+        return new TLineEditAccessible(static_cast<QWidget*>(object));
     if (className == QLatin1String("QComboBox") && !static_cast<QComboBox*>(object)->isEditable())
         return new TPickListAccessible(static_cast<QWidget*>(object));
     const auto it = classRoles().constFind(className.toLatin1());
@@ -280,7 +595,7 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
     auto* widget = static_cast<QWidget*>(object);
     if (*it == TAccessibleRole::Button)
         return qobject_cast<QAbstractButton*>(widget) ? new TButtonAccessible(widget) : nullptr;
-    return new QAccessibleWidget(widget, ToolkitRole(*it));
+    return new TDrawingAccessible(widget, ToolkitRole(*it));
 }
 
 } // namespace
@@ -313,6 +628,31 @@ void SetAccessibleTexts(QWidget* widget, const QString& name, const QString& des
     if (widget->accessibleName() != name)
         widget->setAccessibleName(name);
     SetAccessibleDescription(widget, description);
+}
+
+void SetDrawingParts(QWidget* drawing, std::function<std::vector<TDrawingPart>()> parts)
+{
+    drawingParts().insert(drawing, std::move(parts));
+    QObject::connect(drawing, &QObject::destroyed, [drawing] { drawingParts().remove(drawing); });
+}
+
+void Announce(QWidget* window, const QString& name, const QString& text)
+{
+    if (!window || !QAccessible::isActive())
+        return;
+    static QHash<QWidget*, QAccessible::Id> notifications;
+    QAccessible::Id& id = notifications[window];
+    if (!id) {
+        id = QAccessible::registerAccessibleInterface(new TNotificationAccessible(window));
+        QObject::connect(window, &QObject::destroyed, [window] {
+            QAccessible::deleteAccessibleInterface(notifications.take(window));
+        });
+    }
+    auto* notification =
+        static_cast<TNotificationAccessible*>(QAccessible::accessibleInterface(id));
+    notification->tell(name, text);
+    QAccessibleEvent shown(notification, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 void SetAccessibleDescription(QWidget* widget, const QString& description)

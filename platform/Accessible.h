@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
+
+#include <functional>
+#include <vector>
 
 class QLabel;
 class QWidget;
@@ -28,3 +32,15 @@ void LabelField(QLabel* label, QWidget* field);
 // when it changes.
 void SetAccessibleTexts(QWidget* widget, const QString& name, const QString& description);
 void SetAccessibleDescription(QWidget* widget, const QString& description);
+
+// Tells screen readers a notification named `name` with `text`, as they tell
+// a message that pops up, without anything changing on screen.
+void Announce(QWidget* window, const QString& name, const QString& text);
+
+// A drawing's parts as a screen reader reads them in its review of the screen:
+// texts over rectangles of the drawing, in reading order.
+struct TDrawingPart {
+    QRect rect;
+    QString text;
+};
+void SetDrawingParts(QWidget* drawing, std::function<std::vector<TDrawingPart>()> parts);
