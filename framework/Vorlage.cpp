@@ -101,6 +101,14 @@ void TfmVorlage::Conclude(const TVerdict& verdict)
         heard = QStringLiteral("Richtig!");
     else if (verdict.outcome == TOutcome::Wrong)
         heard = QStringLiteral("Leider falsch.");
+    // The bars' state after this attempt, which a listener hears nowhere else.
+    if (Shared &&
+        (verdict.outcome != TOutcome::Invalid || m_invalidEntry == TInvalidEntry::ResetAsFailure))
+        heard = (heard + QStringLiteral(" Versuche: %1 von %2, richtig: %3.")
+                             .arg(Shared->Attempts() + 1)
+                             .arg(Shared->SeriesLength())
+                             .arg(Shared->Successes() + int(right)))
+                    .trimmed();
     if (right && verdict.message.isEmpty())
         ShowMessage(Shared ? Shared->PickPraise() : QString(), heard);
     else
@@ -173,8 +181,6 @@ void TfmVorlage::TaskChanged()
                                   : text);
     }
     m_taskTold = task.join(QLatin1Char('\n'));
-    // Also the window's: the task can be read again from there at any time.
-    SetAccessibleDescription(this, m_taskTold);
     if (!isVisible() || !isActiveWindow()) {
         describeTask();
         return;
@@ -221,8 +227,7 @@ void TfmVorlage::FormKeyDown(int key, Qt::KeyboardModifiers)
         ShowTip();
         break;
     case Qt::Key_F2:
-        NewTask();
-        FocusFirstControl();
+        sbNewClick();
         break;
     case Qt::Key_F9:
         if (sbCheckIt->isEnabled())
@@ -240,8 +245,11 @@ void TfmVorlage::sbTipClick()
 
 void TfmVorlage::sbNewClick()
 {
-    NewTask();
-    FocusFirstControl();
+    // Told as a whole once it is made.
+    Quietly([this] {
+        NewTask();
+        FocusFirstControl();
+    });
 }
 
 void TfmVorlage::sbCheckItClick()

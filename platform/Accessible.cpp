@@ -5,11 +5,13 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QTabBar>
 
 namespace {
@@ -598,6 +600,57 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
     return new TDrawingAccessible(widget, ToolkitRole(*it));
 }
 
+int QuietDepth = 0;
+// The control screen readers were last told has the focus.
+QPointer<QObject> FocusTold;
+
+// What is sent on to screen readers. Left out: changes of a focused control's
+// name or description (sent without the new text, which screen readers then
+// fail on), selections outside the focused control (read out from wherever
+// they happen, or in a control before it is told to have the focus), a text
+// replaced by itself, a progress bar's steps (told
+// without its name), and text and selection changes inside Quietly.
+bool Sent(const QAccessibleEvent* event)
+{
+    QObject* source = event->object();
+    auto* widget = source && source->isWidgetType() ? static_cast<QWidget*>(source) : nullptr;
+    const bool focused =
+        widget && widget == QApplication::focusWidget() && widget->isActiveWindow();
+    switch (event->type()) {
+    case QAccessible::NameChanged:
+    case QAccessible::DescriptionChanged:
+        return !focused;
+    case QAccessible::Focus:
+        FocusTold = source;
+        return true;
+    case QAccessible::TextSelectionChanged:
+        return focused && source == FocusTold && QuietDepth == 0;
+    case QAccessible::TextUpdated: {
+        const auto* update = static_cast<const QAccessibleTextUpdateEvent*>(event);
+        if (update->textRemoved() == update->textInserted())
+            return false;
+        return QuietDepth == 0;
+    }
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+        return QuietDepth == 0;
+    case QAccessible::ValueChanged:
+        return !qobject_cast<QProgressBar*>(source);
+    default:
+        return true;
+    }
+}
+
+void Filter(QAccessibleEvent* event)
+{
+    if (!Sent(event))
+        return;
+    // Without a handler the event goes to the platform's bridge.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(Filter);
+}
+
 } // namespace
 
 void InstallAccessibleFactory()
@@ -605,6 +658,19 @@ void InstallAccessibleFactory()
     // Factories installed last are asked first: ours goes after the toolkit's.
     QAccessible::removeFactory(Factory);
     QAccessible::installFactory(Factory);
+    QAccessible::installUpdateHandler(Filter);
+}
+
+void Quietly(const std::function<void()>& change)
+{
+    ++QuietDepth;
+    try {
+        change();
+    } catch (...) {
+        --QuietDepth;
+        throw;
+    }
+    --QuietDepth;
 }
 
 bool RegisterAccessibleClass(const char* className, TAccessibleRole role)

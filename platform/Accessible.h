@@ -44,3 +44,7 @@ struct TDrawingPart {
     QString text;
 };
 void SetDrawingParts(QWidget* drawing, std::function<std::vector<TDrawingPart>()> parts);
+
+// Runs `change` without telling screen readers of the text and selection
+// changes it makes; for a change that is told as a whole (a new task).
+void Quietly(const std::function<void()>& change);
