@@ -604,7 +604,8 @@ int QuietDepth = 0;
 // The control screen readers were last told has the focus.
 QPointer<QObject> FocusTold;
 
-// What is sent on to screen readers. Left out: changes of a focused control's
+// What is sent on to screen readers. Left out: focus in a control without it,
+// changes of a focused control's
 // name or description (sent without the new text, which screen readers then
 // fail on), selections outside the focused control (read out from wherever
 // they happen, or in a control before it is told to have the focus), a text
@@ -621,6 +622,9 @@ bool Sent(const QAccessibleEvent* event)
     case QAccessible::DescriptionChanged:
         return !focused;
     case QAccessible::Focus:
+        // Item views tell a current item as focused also without the focus.
+        if (widget && widget != QApplication::focusWidget())
+            return false;
         FocusTold = source;
         return true;
     case QAccessible::TextSelectionChanged:
