@@ -67,6 +67,9 @@ public:
     // the entries and have them evaluated again as one more attempt.
     bool ClosesTaskOnVerdict() const { return m_closesTask; }
 
+    // The task as screen readers tell it.
+    const QString& TaskTold() const { return m_taskTold; }
+
     // Gives the keyboard focus to the first control of the tab order that takes
     // it; an edit field gets its text selected, so typing replaces it.
     void FocusFirstControl();
@@ -117,8 +120,6 @@ protected:
     void AddTaskPart(std::function<QString()> part);
     // Renews those descriptions; called whenever the task has changed.
     void TaskChanged();
-    // The task as told.
-    const QString& TaskTold() const { return m_taskTold; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

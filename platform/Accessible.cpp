@@ -611,7 +611,9 @@ QPointer<QObject> FocusTold;
 // they happen, or in a control before it is told to have the focus), a text
 // replaced by itself, a progress bar's steps (told
 // without its name), and text and selection changes inside Quietly.
-bool Sent(const QAccessibleEvent* event)
+} // namespace
+
+bool ScreenReadersHear(const QAccessibleEvent* event)
 {
     QObject* source = event->object();
     auto* widget = source && source->isWidgetType() ? static_cast<QWidget*>(source) : nullptr;
@@ -645,9 +647,11 @@ bool Sent(const QAccessibleEvent* event)
     }
 }
 
+namespace {
+
 void Filter(QAccessibleEvent* event)
 {
-    if (!Sent(event))
+    if (!ScreenReadersHear(event))
         return;
     // Without a handler the event goes to the platform's bridge.
     QAccessible::installUpdateHandler(nullptr);

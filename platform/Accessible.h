@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+class QAccessibleEvent;
 class QLabel;
 class QWidget;
 
@@ -48,3 +49,7 @@ void SetDrawingParts(QWidget* drawing, std::function<std::vector<TDrawingPart>()
 // Runs `change` without telling screen readers of the text and selection
 // changes it makes; for a change that is told as a whole (a new task).
 void Quietly(const std::function<void()>& change);
+
+// Whether an event of the toolkit's is passed on to screen readers; the rest
+// they mishandle or it only repeats what they say.
+bool ScreenReadersHear(const QAccessibleEvent* event);

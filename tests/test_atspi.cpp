@@ -2,6 +2,7 @@
 // walked by atspi_walk.py while the windows keep answering; on Xvfb with a
 // private D-Bus session and the bridge on (see tests/CMakeLists.txt).
 #include "ExerciseTest.h"
+#include "TestAccessible.h"
 #include "TestMain.h"
 
 #include "exercises/Boerse.h"
@@ -15,7 +16,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QListWidget>
 #include <QProcess>
+#include <QProgressBar>
 #include <QRegularExpression>
 
 namespace {
@@ -141,7 +144,8 @@ class TestAtspi : public ExerciseTest {
         return objects;
     }
 
-    void checkWindow()
+    // `arriving`: the first control tells the task, as on arrival.
+    void checkWindow(bool arriving)
     {
         // Screen readers get the window's name as its tab says it.
         const QString title = Form2->TabControl1->tabText(Form2->TabControl1->currentIndex());
@@ -181,8 +185,7 @@ class TestAtspi : public ExerciseTest {
             }
         }
         QCOMPARE(frames, 1);
-        // The first control tells the task on arrival.
-        QCOMPARE(told, 1);
+        QCOMPARE(told, arriving ? 1 : 0);
         for (const TToldRow& row : Told) {
             if (m_window->objectName() == QLatin1String(row.window))
                 QCOMPARE(described.value(row.drawing), row.numbers());
@@ -190,11 +193,152 @@ class TestAtspi : public ExerciseTest {
     }
 
 private slots:
+    // Attributes in one run over the whole text, or screen readers drop its end.
+    void lineEditReadsWhole_data()
+    {
+        QTest::addColumn<QString>("text");
+        for (const char* text : {"0,00", "50", "0", ""})
+            QTest::newRow(text) << text;
+    }
+    void lineEditReadsWhole()
+    {
+        QFETCH(QString, text);
+        QLineEdit edit(text);
+        QAccessibleTextInterface* read =
+            QAccessible::queryAccessibleInterface(&edit)->textInterface();
+        QVERIFY(read);
+        QCOMPARE(read->text(0, read->characterCount()), text);
+        for (int offset : {0, int(text.size()) - 1}) {
+            int start = -1, end = -1;
+            read->attributes(std::max(offset, 0), &start, &end);
+            QCOMPARE(std::make_pair(start, end), std::make_pair(0, int(text.size())));
+        }
+    }
+
+    // A pick list keeps its name; its text is the pick, all selected, and a pick
+    // with the keyboard is told as that text inserted.
+    void pickListTellsThePick()
+    {
+        QWidget window;
+        auto* box = new QComboBox(&window);
+        box->addItems({QStringLiteral("10"), QStringLiteral("250")});
+        box->setAccessibleName(QStringLiteral("Kreis 1"));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        box->setFocus();
+        TRecording recording;
+        QTest::keyClick(box, Qt::Key_Down);
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(box);
+        QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Kreis 1"));
+        QAccessibleTextInterface* text = list->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), QStringLiteral("250"));
+        int start = -1, end = -1;
+        text->selection(0, &start, &end);
+        QCOMPARE(std::make_pair(start, end), std::make_pair(0, 3));
+        const auto inserted = TRecording::of(QAccessible::TextInserted, box);
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(inserted[0].inserted, QStringLiteral("250"));
+        QVERIFY(inserted[0].heard);
+    }
+
+    // What screen readers mishandle or only hear again is not passed on.
+    void screenReadersHear_data()
+    {
+        using Change = std::function<void(QLineEdit&, QLineEdit&, QProgressBar&, QListWidget&)>;
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("source"); // 0 focused field, 1 other field, 2 bar, 3 list
+        QTest::addColumn<bool>("heard");
+        const auto row = [](const char* name, Change change, QAccessible::Event type, int source,
+                            bool heard) {
+            QTest::newRow(name) << change << int(type) << source << heard;
+        };
+        row(
+            "description of the focused field",
+            [](auto& a, auto&, auto&, auto&) { a.setAccessibleDescription(QStringLiteral("x")); },
+            QAccessible::DescriptionChanged, 0, false);
+        row(
+            "description of another field",
+            [](auto&, auto& b, auto&, auto&) { b.setAccessibleDescription(QStringLiteral("x")); },
+            QAccessible::DescriptionChanged, 1, true);
+        row(
+            "selection in the focused field", [](auto& a, auto&, auto&, auto&) { a.selectAll(); },
+            QAccessible::TextSelectionChanged, 0, true);
+        row(
+            "selection in another field", [](auto&, auto& b, auto&, auto&) { b.selectAll(); },
+            QAccessible::TextSelectionChanged, 1, false);
+        row(
+            "selection made quietly",
+            [](auto& a, auto&, auto&, auto&) { Quietly([&a] { a.selectAll(); }); },
+            QAccessible::TextSelectionChanged, 0, false);
+        row(
+            "text replaced by itself", [](auto& a, auto&, auto&, auto&) { a.setText(a.text()); },
+            QAccessible::TextUpdated, 0, false);
+        row(
+            "text replaced", [](auto& a, auto&, auto&, auto&) { a.setText(QStringLiteral("7")); },
+            QAccessible::TextUpdated, 0, true);
+        row(
+            "text replaced quietly",
+            [](auto& a, auto&, auto&, auto&) { Quietly([&a] { a.setText(QStringLiteral("7")); }); },
+            QAccessible::TextUpdated, 0, false);
+        row(
+            "progress step", [](auto&, auto&, auto& bar, auto&) { bar.setValue(3); },
+            QAccessible::ValueChanged, 2, false);
+        row(
+            "current item of a list without the focus",
+            [](auto&, auto&, auto&, auto& list) { list.setCurrentRow(1); }, QAccessible::Focus, 3,
+            false);
+    }
+    void screenReadersHear()
+    {
+        using Change = std::function<void(QLineEdit&, QLineEdit&, QProgressBar&, QListWidget&)>;
+        QFETCH(Change, change);
+        QFETCH(int, type);
+        QFETCH(int, source);
+        QFETCH(bool, heard);
+        QWidget window;
+        auto* a = new QLineEdit(QStringLiteral("0"), &window);
+        auto* b = new QLineEdit(QStringLiteral("12"), &window);
+        auto* bar = new QProgressBar(&window);
+        auto* list = new QListWidget(&window);
+        list->addItems({QStringLiteral("1"), QStringLiteral("2")});
+        list->setFocusPolicy(Qt::NoFocus);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        TRecording recording;
+        a->setFocus();
+        a->deselect();
+        change(*a, *b, *bar, *list);
+        const QObject* sources[] = {a, b, bar, list};
+        const auto told = TRecording::of(QAccessible::Event(type), sources[source]);
+        QVERIFY(!told.isEmpty());
+        for (const TToldEvent& t : told)
+            QCOMPARE(t.heard, heard);
+    }
+
+    void announcementIsANotification()
+    {
+        QWidget window;
+        TRecording recording;
+        Announce(&window, QStringLiteral("Neue Aufgabe"), QStringLiteral("12 von 48"));
+        const auto shown = TRecording::of(QAccessible::ObjectShow);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown[0].role, QAccessible::Notification);
+        QCOMPARE(shown[0].name, QStringLiteral("Neue Aufgabe"));
+        QCOMPARE(shown[0].description, QStringLiteral("12 von 48"));
+        QVERIFY(shown[0].heard);
+    }
+
     void initTestCase()
     {
         createProgram();
         SetMessageHook(nullptr); // real boxes, for the walker to read
         Form2->show();
+        // The session tells that a screen reader runs: events are sent.
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
     }
 
     void everyWindow_data()
@@ -212,7 +356,7 @@ private slots:
         // A list keeps its name when an item is picked.
         for (QComboBox* box : m_window->findChildren<QComboBox*>())
             box->setCurrentIndex(0);
-        checkWindow();
+        checkWindow(true);
         QTRY_VERIFY_WITH_TIMEOUT(m_window->sbCheckIt->isEnabled(), 10000);
         const int successes = Shared->Successes();
         const QList<QJsonObject> box = walk(true);
@@ -228,9 +372,22 @@ private slots:
                      .arg(Shared->Attempts())
                      .arg(Shared->SeriesLength())
                      .arg(Shared->Successes()));
-        // A new task: the drawings tell its numbers.
-        m_window->FormKeyDown(Qt::Key_F2, Qt::NoModifier);
-        checkWindow();
+        // A new task: told as a notification, the focused control left as it
+        // is; the drawings tell its numbers.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        {
+            TRecording recording;
+            m_window->FormKeyDown(Qt::Key_F2, Qt::NoModifier);
+            QTRY_COMPARE(TRecording::of(QAccessible::ObjectShow).size(), 1);
+            QCOMPARE(TRecording::of(QAccessible::ObjectShow)[0].description, m_window->TaskTold());
+            QVERIFY(m_window->TaskTold().startsWith(m_window->laTaskText->text()));
+            for (const TToldEvent& t : ToldEvents())
+                QVERIFY(!t.heard || t.source != QApplication::focusWidget() ||
+                        (t.type != QAccessible::DescriptionChanged &&
+                         t.type != QAccessible::TextSelectionChanged));
+        }
+        checkWindow(false);
     }
 };
 

@@ -264,6 +264,7 @@ private slots:
                             how == QLatin1String("tab") ? Qt::Key_Tab : Qt::Key_Backtab);
         }
         QCOMPARE(QApplication::focusWidget(), fmPauken->Edit1);
+        QVERIFY(!(fmPauken->Memo1->focusPolicy() & Qt::TabFocus));
         // Typing lands in the answer, over what was there.
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("480"));
         QCOMPARE(fmPauken->Edit1->text(), QStringLiteral("480"));

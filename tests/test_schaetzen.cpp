@@ -175,6 +175,11 @@ private slots:
     {
         QFETCH(int, index);
         QFETCH(double, degrees);
+        // Told as the drawn angle in whole degrees, with the circle's colour.
+        QCOMPARE(schaetzen::SectorsText({0, index, 11}),
+                 QStringLiteral("Kreis 1, orange: 0 von 360 Grad. Kreis 2, hellbraun: %1 von 360 "
+                                "Grad. Kreis 3, graublau: 360 von 360 Grad.")
+                     .arg(qRound(degrees)));
         const QImage drawn = circles({index, index, index});
         // The end ray is aimed 400 pixels out, rounded: a few rim pixels may differ.
         const int diff = differences(drawn, reference(degrees));

@@ -4,6 +4,7 @@
 #include "exercises/Wuerfeln.h"
 #include "platform/ImageList.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 
 namespace {
@@ -190,6 +191,22 @@ private slots:
                 QCOMPARE(shot.pixel(at + gap), maroon);
         }
         QCOMPARE(shot.pixel(791, 200), maroon);
+        // Screen readers get the pips in groups of ten, each over its first die.
+        QAccessibleInterface* dice = QAccessible::queryAccessibleInterface(fmWuerfeln->PaintBox1);
+        QCOMPARE(dice->childCount(), 12);
+        for (int g : {0, 1, 11}) {
+            QAccessibleInterface* group = dice->child(g);
+            QStringList pips;
+            for (int k = 10 * g; k < 10 * g + 10; ++k)
+                pips << QString::number(t.faces[static_cast<size_t>(k)] + 1);
+            QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Würfe %1 bis %2: %3")
+                                                         .arg(10 * g + 1)
+                                                         .arg(10 * g + 10)
+                                                         .arg(pips.join(QStringLiteral(", "))));
+            QCOMPARE(group->rect().topLeft(),
+                     fmWuerfeln->PaintBox1->mapToGlobal(wuerfeln::CellOrigin(10 * g + 1)));
+            QCOMPARE(dice->indexOfChild(group), g);
+        }
     }
 
     void answerInTheBottomPanel()
