@@ -1,0 +1,220 @@
+#!/usr/bin/python3
+"""Works each exercise window with real keys while Orca runs, writes what
+Orca spoke after each key (from its debug log) to OUTDIR/<window>.txt and
+judges it against what AT-SPI shows. Usage: orca_transcript.py PID LOG OUTDIR"""
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+# The exercise windows in the strip's tab order, and the strip's title.
+WINDOWS = ["fmSchaetzen", "fmRabatt", "fmDiagramm", "fmFlaechen", "fmSteigung", "fmWuerfeln",
+           "fmZins", "fmWachstum", "fmGeldanlage", "fmPauken", "fmBoerse"]
+STRIP = "Prozentrechnung"
+MOST_UTTERANCES = 6
+WAIT = float(os.environ.get("ORCA_WAIT", "30"))
+NUMBER = re.compile(r"\d+(?:[.,]\d+)*")
+# An utterance, its further lines joined by \r; a key's echo ends in a space and
+# has one before the voice (a single character only the latter).
+SPEECH = re.compile(r"^\S+ - SPEECH OUTPUT: '(.*)'(?: voice=\S+)?( ?)(?:\{.*\}|\[.*\]|None)?$", re.M)
+PID, LOG = 0, ""
+
+
+def until(what, get):
+    deadline = time.time() + WAIT
+    while not (value := get()):
+        if time.time() > deadline:
+            sys.exit("FAIL: timed out waiting for " + what)
+        time.sleep(0.05)
+    return value
+
+
+def since(mark):
+    """Orca's debug log after size `mark`, an entry's further lines joined by \r."""
+    with open(LOG, "rb") as f:
+        f.seek(mark)
+        return f.read().decode("utf-8", "replace").replace("\n" + " " * 18, "\r")
+
+
+def spoken(mark):
+    """Utterances since `mark` as (text, whether a key's echo)."""
+    return [(m[1].replace("\r", "\n"), m[1][-1:] + m[2] == "  ")
+            for m in SPEECH.finditer(since(mark))]
+
+
+def showing(acc):
+    if acc is not None and acc.getState().contains(pyatspi.STATE_SHOWING):
+        yield acc
+        for child in acc:
+            yield from showing(child)
+
+
+def text_of(acc):
+    try:
+        return acc.queryText().getText(0, -1)
+    except NotImplementedError:
+        return None
+
+
+def active():
+    return next((w for app in pyatspi.Registry.getDesktop(0)
+                 if app is not None and app.get_process_id() == PID for w in app
+                 if w is not None and w.getState().contains(pyatspi.STATE_ACTIVE)), None)
+
+
+def snapshot():
+    """The active window: what has the keyboard (name, text, whether a pick list,
+    place) and the texts shown but a drawing's parts, whose numbers are the task's."""
+    window = active()
+    objects, texts = list(showing(window)), []
+    for a in (a for a in objects if a.parent.getRole() != pyatspi.ROLE_IMAGE):
+        role, editable = a.getRole(), a.getState().contains(pyatspi.STATE_EDITABLE)
+        texts += [a.description, a.name if role in (pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE) else
+                  text_of(a) if role == pyatspi.ROLE_TEXT and not editable else None]
+        if role == pyatspi.ROLE_TABLE:  # of a table, the row that asks for a value
+            t = a.queryTable()
+            rows = [[t.getAccessibleAt(r, c).name for c in range(t.nColumns)]
+                    for r in range(t.nRows)]
+            texts += [" ".join(row) for row in rows if "gesucht" in row]
+    texts = [t for t in texts if t]
+    s = dict(window=window and window.name, name="", text=None, combo=False, at=None, texts=texts,
+             numbers=sorted(set(NUMBER.findall(" ".join(texts)))))
+    for a in [a for a in objects if a.getState().contains(pyatspi.STATE_FOCUSED)][-1:]:
+        combo = a.getRole() == pyatspi.ROLE_COMBO_BOX
+        s.update(name=a.name, combo=combo, text=text_of(a) if combo or a.getState().contains(
+            pyatspi.STATE_EDITABLE) else None,
+            at=(a.getRole(), *a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)))
+    return s
+
+
+def work(previous):
+    """Arrives at the next window with Ctrl+Tab; Tabs through its fields and
+    back (a pick list gets one Down), evaluates, closes the verdict, asks anew."""
+    steps, picked = [], set()
+
+    def step(key, kind, ready=lambda: True):
+        mark = os.path.getsize(LOG)
+        subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True, timeout=WAIT)
+        until("the program after " + key, ready)
+        # Orca saw the key, then wrote nothing for 0.5 s.
+        until("Orca to see the key", lambda: "PROCESS ATSPI_KEY" in since(mark))
+        sizes = []
+        until("Orca to be silent", lambda: sizes.append(os.path.getsize(LOG)) or
+              sizes[-10:] == [sizes[-1]] * 10)
+        utterances = spoken(mark)
+        s = dict(key=key, kind=kind, spoken=[u for u, _ in utterances],
+                 heard=[u for u, echo in utterances if not echo], **snapshot())
+        s["moved"] = not steps or s["at"] != steps[-1]["at"]
+        steps.append(s)
+        if s["combo"] and s["at"] not in picked:
+            picked.add(s["at"])
+            step("Down", "pick")
+        return s
+
+    step("ctrl+Tab", "arrive", lambda: (w := active()) and w.name not in (previous, STRIP))
+    title = steps[0]["window"]
+    seen = set()
+    while len(seen) < 12 and steps[-1]["at"] not in seen:
+        seen.add(steps[-1]["at"])
+        step("Tab", "tab")
+    for _ in seen:
+        step("shift+Tab", "back")
+    box = lambda _: (w := active()) is not None and w.getRole() in (pyatspi.ROLE_ALERT,
+                                                                     pyatspi.ROLE_DIALOG)
+    # F9 is held back while a task is still being shown (growth animates it).
+    until("a box after F9", lambda: box(step("F9", "early")) or time.sleep(2))
+    steps[-1]["kind"] = "verdict"
+    step("Return", "close", lambda: (w := active()) and w.name == title)
+    step("F2", "new")
+    return title, steps
+
+
+def said(text, heard):
+    """Whether `text` was spoken whole, not as a part of a number or word."""
+    return bool(text) and re.search(r"(?<![\w,.])" + re.escape(text) + r"(?![\d]|[.,]\d)",
+                                    "\n".join(heard)) is not None
+
+
+def need(texts, heard):
+    missing = [t for t in texts if not said(t, heard)]
+    return "%s not in %s" % (missing, heard) if missing else ""
+
+
+def field_name(s):
+    if s["moved"]:
+        return need([s["name"]], s["heard"]) if s["name"] else "a field without a name"
+
+
+def field_text(s):
+    """The whole text once the field is named (an echo of a change before is no reading)."""
+    named = [i for i, u in enumerate(s["heard"]) if s["name"] and s["name"] in u] + [0]
+    return need([s["text"]], s["heard"][named[0]:]) if s["moved"] and s["text"] else None
+
+
+# What must have been spoken: a check's name, the kinds of step it judges and,
+# for a step s after the step p in window t, "" when it passed, else the
+# failure; None: nothing to judge. The box tells the verdict and its texts;
+# after it the keyboard is back in the exercise and its field named.
+CHECKS = [
+    ("window", {"arrive"}, lambda s, p, t: need([t], s["heard"])),
+    ("name", {"arrive", "tab", "back"}, lambda s, p, t: field_name(s)),
+    ("text", {"arrive", "tab", "back"}, lambda s, p, t: field_text(s)),
+    ("picked", {"pick"}, lambda s, p, t: need([s["text"]], s["heard"]) if s["text"]
+     else "no value over AT-SPI, heard %s" % s["heard"]),
+    ("verdict", {"verdict"}, lambda s, p, t: need(s["texts"], s["heard"]) if any(
+        w in x for x in s["texts"] for w in ("Richtig!", "Leider falsch."))
+     else "no verdict in %s" % s["texts"]),
+    ("back", {"close"}, lambda s, p, t: field_name(s) if s["window"] == t
+     else "the keyboard in %s" % s["window"]),
+    ("F2 new", {"new"},
+     lambda s, p, t: "" if set(s["heard"]) - set(p["heard"]) else "nothing new"),
+    ("numbers", {"arrive", "new"},
+     lambda s, p, t: need(s["numbers"], s["heard"]) if s["numbers"] else "no numbers shown"),
+    ("<= %d" % MOST_UTTERANCES, None, lambda s, p, t: "" if len(
+        s["spoken"]) <= MOST_UTTERANCES else "%d utterances: %s" % (len(s["spoken"]), s["spoken"])),
+]
+
+
+def judge(steps, title):
+    """Per check: None (nothing judged), "" (passed) or the first failure."""
+    for name, kinds, check in CHECKS:
+        result = None
+        for i, s in enumerate(steps):
+            if kinds is None or s["kind"] in kinds:
+                r = check(s, steps[i - 1] if i else {"heard": []}, title)
+                if r is not None and not result:
+                    result = r and "%s: %s" % (s["key"], r)
+        yield result
+
+
+def main():
+    global PID, LOG
+    PID, LOG, out = int(sys.argv[1]), sys.argv[2], sys.argv[3]
+    table = []
+    title = until("the first exercise", lambda: (w := active()) and w.name != STRIP and w.name)
+    until("Orca to speak it", lambda: said(title, [u for u, _ in spoken(0)]))
+    time.sleep(1)
+    for name in WINDOWS[1:] + WINDOWS[:1]:
+        title, steps = work(title)
+        with open(os.path.join(out, name[2:] + ".txt"), "w", encoding="utf-8") as f:
+            for s in steps:
+                f.write("[%s] %s: %r = %r\n" % (s["key"], s["window"], s["name"], s["text"]))
+                f.writelines("    %s\n" % u.replace("\n", "\n    ") for u in s["spoken"])
+        table.append((name, list(judge(steps, title))))
+    if os.environ.get("ORCA_TRANSCRIPTS_ONLY"):
+        return 0
+    print("%-12s" % "" + "".join(" %-8s" % c[0] for c in CHECKS))
+    for name, results in table:
+        print("%-12s" % name + "".join(" %-8s" % ("--" if r is None else "FAIL" if r else "ok")
+                                       for r in results))
+    failures = [(n, c[0], r) for n, results in table for c, r in zip(CHECKS, results) if r]
+    print("".join("\n%s, %s: %s" % f for f in failures))
+    print("%d passed, %d failed" % (sum(r == "" for _, rs in table for r in rs), len(failures)))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
