@@ -51,6 +51,7 @@ private slots:
         QTest::addRow("127,5 falls below the half") << 1000 << 27 << 17 << 127;
         QTest::addRow("502,5 lands above the half") << 1000 << 27 << 67 << 503;
         QTest::addRow("112,5 where doubles give 113") << 1000 << 27 << 15 << 112;
+        QTest::addRow("87,5 where another grouping gives 88") << 1000 << 63 << 5 << 87;
         QTest::addRow("whole amount") << 1000 << 36 << 100 << 1000;
         QTest::addRow("smallest") << 1000 << 20 << 1 << 6;
         QTest::addRow("largest") << 100500 << 69 << 359 << 691524;
