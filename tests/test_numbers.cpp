@@ -5,7 +5,10 @@
 #include "platform/Numbers.h"
 #include "platform/Random.h"
 
+#include <QDateTime>
+
 #include <clocale>
+#include <ctime>
 
 class TestNumbers : public QObject {
     Q_OBJECT
@@ -26,6 +29,26 @@ private slots:
         QVERIFY2(std::setlocale(LC_ALL, locale.constData()), "locale not installed");
     }
     void cleanup() { std::setlocale(LC_ALL, m_locale.constData()); }
+
+    // The seed counts universal time, also where the clock on the wall is hours
+    // away from it.
+    void randomizeCountsUniversalTime()
+    {
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "IST-5:30"); // UTC+5:30, as a rule that needs no zone files
+        tzset();
+        TRandom random;
+        const int before = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+        random.randomize();
+        const int after = QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay();
+        zone.isNull() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        tzset();
+        if (after < before)
+            QSKIP("midnight passed during the check");
+        QVERIFY2(int(random.seed()) >= before && int(random.seed()) <= after,
+                 qPrintable(
+                     QStringLiteral("%1 not in %2..%3").arg(random.seed()).arg(before).arg(after)));
+    }
 
     void randomFirstDraws()
     {
