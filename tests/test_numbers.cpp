@@ -214,6 +214,10 @@ private slots:
         QTest::addRow("smallest fixed") << 0.00001 << "0,00001";
         QTest::addRow("tiny") << 0.000001 << "1E-6";
         QTest::addRow("large fixed") << 123456789012345.0 << "123456789012345";
+        QTest::addRow("largest fixed") << 999999999999999.0 << "999999999999999";
+        QTest::addRow("switch to exponent") << 1e15 << "1E15";
+        QTest::addRow("rounded up to the switch") << 999999999999999.7 << "1E15";
+        QTest::addRow("rounded up to fixed") << 9.999999999999999e-6 << "0,00001";
         QTest::addRow("large") << 1e20 << "1E20";
         QTest::addRow("large with comma") << -1.5e20 << "-1,5E20";
         QTest::addRow("tiny with comma") << 2.5e-7 << "2,5E-7";
