@@ -237,6 +237,11 @@ private slots:
         int start = -1, end = -1;
         text->selection(0, &start, &end);
         QCOMPARE(std::make_pair(start, end), std::make_pair(0, 3));
+        QVERIFY(list->state().expandable && !list->state().expanded);
+        box->showPopup();
+        QVERIFY(list->state().expanded);
+        box->hidePopup();
+        QVERIFY(!list->state().expanded);
         const auto inserted = TRecording::of(QAccessible::TextInserted, box);
         QCOMPARE(inserted.size(), 1);
         QCOMPARE(inserted[0].inserted, QStringLiteral("250"));
