@@ -22,6 +22,10 @@ private slots:
         QTest::addRow("double, horizontal")
             << QPoint(50, 36) << QPoint(250, 36) << -1
             << QList<QPoint>{{50, 36}, {250, 36}, {240, 33}, {240, 39}, {60, 39}, {60, 33}};
+        // 9,9 long: rounded to 10, the tips meet the points; cut to 9 they fall short.
+        QTest::addRow("double, diagonal, length rounded")
+            << QPoint(100, 20) << QPoint(107, 27) << -1
+            << QList<QPoint>{{100, 20}, {107, 27}, {98, 22}, {102, 18}, {109, 25}, {105, 29}};
         QTest::addRow("to the right") << QPoint(40, 40) << QPoint(90, 40) << 30
                                       << QList<QPoint>{{40, 40}, {70, 40}, {60, 43}, {60, 37}};
         QTest::addRow("to the left") << QPoint(40, 40) << QPoint(0, 40) << 30
