@@ -93,6 +93,34 @@ private slots:
         QCOMPARE(inkBox(image, clr::White), box);
     }
 
+    // Where the error term ties, a flat line steps along x first and a steep one
+    // along y first.
+    void thinLineTies_data()
+    {
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QList<QPoint>>("pixels");
+        QTest::addRow("flat") << QPoint(6, 4) << QList<QPoint>{{2, 2}, {3, 3}, {4, 3}, {5, 4}};
+        QTest::addRow("steep") << QPoint(4, 6) << QList<QPoint>{{2, 2}, {3, 3}, {3, 4}, {4, 5}};
+    }
+    void thinLineTies()
+    {
+        QFETCH(QPoint, to);
+        QFETCH(QList<QPoint>, pixels);
+        QImage image = blank(8, 8, clr::White);
+        {
+            QPainter p(&image);
+            TCanvas c(p);
+            c.MoveTo(2, 2);
+            c.LineTo(to.x(), to.y());
+        }
+        QList<QPoint> drawn;
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x)
+                if (at(image, x, y) != clr::White)
+                    drawn << QPoint(x, y);
+        QCOMPARE(drawn, pixels);
+    }
+
     void ellipseUsesRectangleBox()
     {
         QImage image = blank(40, 40, clr::White);
