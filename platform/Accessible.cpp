@@ -239,13 +239,35 @@ private:
     }
 };
 
+// An object with no widget of its own and no children, inside its owner's.
+class TLeafAccessible : public QAccessibleInterface {
+public:
+    explicit TLeafAccessible(QWidget* owner)
+        : m_owner(owner)
+    {}
+
+    QObject* object() const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_owner);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+protected:
+    QPointer<QWidget> m_owner;
+};
+
 // Something the program tells without a change on screen, such as a new task:
 // screen readers speak a notification when it shows. Not among the window's
 // children, so that a walk through the window does not meet it.
-class TNotificationAccessible : public QAccessibleInterface {
+class TNotificationAccessible : public TLeafAccessible {
 public:
     explicit TNotificationAccessible(QWidget* window)
-        : m_window(window)
+        : TLeafAccessible(window)
     {}
 
     void tell(const QString& name, const QString& text)
@@ -254,8 +276,7 @@ public:
         m_text = text;
     }
 
-    bool isValid() const override { return m_window; }
-    QObject* object() const override { return nullptr; }
+    bool isValid() const override { return m_owner; }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override { return {}; }
     QRect rect() const override { return QRect(); }
@@ -265,18 +286,8 @@ public:
             return m_name;
         return t == QAccessible::Description ? m_text : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(m_window);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
 private:
-    QPointer<QWidget> m_window;
     QString m_name;
     QString m_text;
 };
@@ -366,10 +377,10 @@ private:
 };
 
 // One tab of a tab strip; the strip tells which one is selected.
-class TTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class TTabAccessible : public TLeafAccessible, public QAccessibleActionInterface {
 public:
     TTabAccessible(QTabBar* bar, int index)
-        : m_bar(bar)
+        : TLeafAccessible(bar)
         , m_index(index)
     {}
 
@@ -378,8 +389,7 @@ public:
         return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
                                                  : nullptr;
     }
-    bool isValid() const override { return m_bar && m_index < m_bar->count(); }
-    QObject* object() const override { return nullptr; }
+    bool isValid() const override { return m_owner && m_index < bar()->count(); }
     QAccessible::Role role() const override { return QAccessible::PageTab; }
     QAccessible::State state() const override
     {
@@ -387,46 +397,37 @@ public:
         if (!isValid())
             return s;
         s.focusable = s.selectable = true;
-        s.selected = m_bar->currentIndex() == m_index;
-        s.focused = s.selected && m_bar->hasFocus();
-        s.invisible = !m_bar->isVisible();
+        s.selected = bar()->currentIndex() == m_index;
+        s.focused = s.selected && bar()->hasFocus();
+        s.invisible = !bar()->isVisible();
         return s;
     }
     QRect rect() const override
     {
         if (!isValid())
             return QRect();
-        const QRect r = m_bar->tabRect(m_index);
-        return QRect(m_bar->mapToGlobal(r.topLeft()), r.size());
+        const QRect r = bar()->tabRect(m_index);
+        return QRect(bar()->mapToGlobal(r.topLeft()), r.size());
     }
     QString text(QAccessible::Text t) const override
     {
         if (!isValid())
             return QString();
         if (t == QAccessible::Name)
-            return m_bar->tabText(m_index);
-        return t == QAccessible::Description ? m_bar->tabToolTip(m_index) : QString();
+            return bar()->tabText(m_index);
+        return t == QAccessible::Description ? bar()->tabToolTip(m_index) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(m_bar);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override
     {
         if (name == pressAction() && isValid())
-            m_bar->setCurrentIndex(m_index);
+            bar()->setCurrentIndex(m_index);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
-    QPointer<QTabBar> m_bar;
+    QTabBar* bar() const { return static_cast<QTabBar*>(m_owner.data()); }
     int m_index;
 };
 
@@ -495,46 +496,35 @@ std::vector<TDrawingPart> PartsOf(const QWidget* drawing)
 }
 
 // One part of a drawing: a text over a rectangle, read in a screen reader's review.
-class TPartAccessible : public QAccessibleInterface {
+class TPartAccessible : public TLeafAccessible {
 public:
     TPartAccessible(QWidget* drawing, int index)
-        : m_drawing(drawing)
+        : TLeafAccessible(drawing)
         , m_index(index)
     {}
 
-    bool isValid() const override { return m_drawing && m_index < int(PartsOf(m_drawing).size()); }
-    QObject* object() const override { return nullptr; }
+    bool isValid() const override { return m_owner && m_index < int(PartsOf(m_owner).size()); }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        s.invisible = !m_drawing || !m_drawing->isVisible();
+        s.invisible = !m_owner || !m_owner->isVisible();
         return s;
     }
     QRect rect() const override
     {
         if (!isValid())
             return QRect();
-        const QRect r = PartsOf(m_drawing)[size_t(m_index)].rect;
-        return QRect(m_drawing->mapToGlobal(r.topLeft()), r.size());
+        const QRect r = PartsOf(m_owner)[size_t(m_index)].rect;
+        return QRect(m_owner->mapToGlobal(r.topLeft()), r.size());
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && isValid() ? PartsOf(m_drawing)[size_t(m_index)].text
+        return t == QAccessible::Name && isValid() ? PartsOf(m_owner)[size_t(m_index)].text
                                                    : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(m_drawing);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
 private:
-    QPointer<QWidget> m_drawing;
     int m_index;
 };
 
