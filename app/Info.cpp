@@ -2,7 +2,7 @@
 
 #include "platform/Accessible.h"
 #include "platform/Dialogs.h"
-#include "platform/Numbers.h"
+#include "core/Numbers.h"
 #include "utils/utils.h"
 
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 #include "platform/Accessible.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
-#include "platform/Random.h"
+#include "core/Random.h"
 #include "utils/utils.h"
 
 #include <QCloseEvent>

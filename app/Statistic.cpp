@@ -2,7 +2,7 @@
 
 #include "framework/share2.h"
 #include "platform/Accessible.h"
-#include "platform/Numbers.h"
+#include "core/Numbers.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
 #include "exercises/Boerse.h"
 
+#include "core/Random.h"
 #include "platform/Accessible.h"
 #include "platform/Dialogs.h"
-#include "platform/Random.h"
 #include "xshape/XShape.h"
 
 #include <QComboBox>
@@ -11,87 +11,6 @@
 #include <algorithm>
 
 TfmBoerse* fmBoerse = nullptr;
-
-namespace boerse {
-
-Task MakeTask(TRandom& random)
-{
-    Task t{};
-    for (int32_t& i : t.index)
-        i = random.range(0, 20);
-    t.start[0] = 150 + random.range(0, 49);
-    t.start[1] = 100 + random.range(0, 49);
-    t.start[2] = 50 + random.range(0, 49);
-    return t;
-}
-
-int32_t Difference(int32_t start, int32_t change)
-{
-    // In whole numbers, so that a half such as 150 * 55 / 100 = 82.5 is an
-    // exact half whatever binary form 0.55 has.
-    const int64_t q = static_cast<int64_t>(start) * change;
-    int64_t quotient = q / 100;
-    const int64_t rest = q % 100; // same sign as q
-    if (rest > 50 || (rest == 50 && quotient % 2 != 0))
-        ++quotient;
-    else if (rest < -50 || (rest == -50 && quotient % 2 != 0))
-        --quotient;
-    return static_cast<int32_t>(quotient);
-}
-
-int32_t EndValue(int32_t start, int32_t change)
-{
-    return start + Difference(start, change);
-}
-
-QString ItemText(int index)
-{
-    return QString::number(Changes[static_cast<size_t>(index)]);
-}
-
-bool IsRight(const Task& task, const std::array<int, 3>& selected)
-{
-    for (size_t i = 0; i < 3; ++i)
-        if (selected[i] != task.index[i])
-            return false;
-    return true;
-}
-
-QString CorrectionText(const Task& task)
-{
-    QString text;
-    for (int32_t i : task.index)
-        text += ItemText(i) + QStringLiteral("% ");
-    return text;
-}
-
-QString PricesText(const Task& task, const std::array<QString, 3>& names)
-{
-    static const char* const colours[] = {"rot", "blau", "dunkelrot"};
-    QStringList parts;
-    for (int j = 0; j < 3; ++j) {
-        const int32_t start = task.start[static_cast<size_t>(j)];
-        parts << QStringLiteral("%1 (%2): Startwert %3, Endwert %4")
-                     .arg(names[static_cast<size_t>(j)], QLatin1String(colours[j]))
-                     .arg(start)
-                     .arg(EndValue(start, task.change(j)));
-    }
-    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
-}
-
-std::vector<QPoint> PriceLine(int width, int startY, int endY, TRandom& random)
-{
-    std::vector<QPoint> points{QPoint(20, startY)};
-    int y = startY;
-    for (int k = 2; k <= width / 20 - 3; ++k) {
-        y += random.range(-32, 32);
-        points.emplace_back(20 * k, y);
-    }
-    points.emplace_back(width - 20, endY);
-    return points;
-}
-
-} // namespace boerse
 
 namespace {
 
@@ -105,7 +24,7 @@ QLabel* ShareLabel(QWidget* parent, const char* name, int left, int width, const
 } // namespace
 
 TfmBoerse::TfmBoerse(QWidget* parent)
-    : TfmVorlage(parent)
+    : TfmExercise(parent)
 {
     setObjectName(QStringLiteral("fmBoerse"));
     setWindowTitle(QStringLiteral("Börse"));
@@ -154,12 +73,6 @@ TfmBoerse::TfmBoerse(QWidget* parent)
     laTaskText->resize(std::max(laTaskText->width(), laTaskText->sizeHint().width()),
                        laTaskText->height());
 
-    setClientSize(792, 445);
-}
-
-void TfmBoerse::FormCreate()
-{
-    TfmVorlage::FormCreate();
     SetTips({QStringLiteral("Links steht der Startwert, rechts der Endwert."),
              QStringLiteral("Wären Startwert und Endwert gleich so wäre die Zunahme 0%"),
              QStringLiteral("Bei doppeltem Endwert ist die Zunahme 100%"),
@@ -169,42 +82,7 @@ void TfmBoerse::FormCreate()
         for (int i = 0; i < static_cast<int>(boerse::Changes.size()); ++i)
             box->addItem(boerse::ItemText(i));
     }
-    NewTask();
-}
-
-boerse::Task TfmBoerse::task() const
-{
-    boerse::Task t{};
-    for (size_t i = 0; i < 3; ++i) {
-        t.index[i] = TaskValues[i];
-        t.start[i] = TaskValues[3 + i];
-    }
-    return t;
-}
-
-void TfmBoerse::setTask(const boerse::Task& t)
-{
-    for (size_t i = 0; i < 3; ++i) {
-        TaskValues[i] = t.index[i];
-        TaskValues[3 + i] = t.start[i];
-        TaskValues[6 + i] = t.change(static_cast<int>(i));
-    }
-    const std::array<QLabel*, 3> labels{Label1, Label2, Label3};
-    for (size_t i = 0; i < 3; ++i) {
-        QPalette p = labels[i]->palette();
-        p.setColor(QPalette::WindowText, ToQColor(boerse::ShareColours[i]));
-        labels[i]->setPalette(p);
-    }
-    PaintBox1->update();
-    TaskChanged();
-}
-
-void TfmBoerse::NewTask()
-{
-    setTask(boerse::MakeTask(Random()));
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
-        box->setCurrentIndex(-1);
-    sbCheckIt->setEnabled(true);
+    setClientSize(792, 445);
 }
 
 void TfmBoerse::PaintBox1Paint(TCanvas& canvas)
@@ -230,6 +108,31 @@ void TfmBoerse::PaintBox1Paint(TCanvas& canvas)
         for (size_t k = 1; k < line.size(); ++k)
             canvas.LineTo(line[k].x(), line[k].y());
     }
+}
+
+boerse::Task TfmBoerse::DrawTask()
+{
+    return boerse::MakeTask(Random());
+}
+
+void TfmBoerse::ShowTask(const boerse::Task& task)
+{
+    // The changes stay with the task, for whoever reads the window's numbers.
+    for (size_t i = 0; i < 3; ++i)
+        TaskValues[6 + i] = task.change(static_cast<int>(i));
+    const std::array<QLabel*, 3> labels{Label1, Label2, Label3};
+    for (size_t i = 0; i < 3; ++i) {
+        QPalette p = labels[i]->palette();
+        p.setColor(QPalette::WindowText, ToQColor(boerse::ShareColours[i]));
+        labels[i]->setPalette(p);
+    }
+    PaintBox1->update();
+}
+
+void TfmBoerse::ResetAnswer()
+{
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        box->setCurrentIndex(-1);
 }
 
 void TfmBoerse::CheckAnswer()

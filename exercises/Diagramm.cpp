@@ -1,9 +1,9 @@
 #include "exercises/Diagramm.h"
 
+#include "core/Numbers.h"
+#include "core/Random.h"
 #include "platform/Accessible.h"
 #include "platform/Dialogs.h"
-#include "platform/Numbers.h"
-#include "platform/Random.h"
 #include "xshape/Diagram.h"
 
 #include <QLineEdit>
@@ -11,58 +11,6 @@
 #include <algorithm>
 
 TfmDiagramm* fmDiagramm = nullptr;
-
-namespace diagramm {
-
-Task MakeTask(TRandom& random)
-{
-    Task t;
-    t.shares[0] = 1 + random.range(0, 15);
-    t.shares[1] = 1 + random.range(0, 19 - t.shares[0]);
-    t.shares[2] = 20 - t.shares[0] - t.shares[1];
-    t.inheritance = 10000 + 1000 * random.range(0, 19);
-    return t;
-}
-
-QString TaskText(int32_t inheritance)
-{
-    return QStringLiteral("Jan, Tina und Jörg erben insgesamt %1 DM\r\nnach folgender Aufteilung:")
-        .arg(inheritance);
-}
-
-int32_t Amount(const Task& task, int child)
-{
-    const Extended share = static_cast<Extended>(task.shares[child]) / 20;
-    return static_cast<int32_t>(RoundEven(share * task.inheritance));
-}
-
-QString CorrectionText(const Task& task)
-{
-    return QStringLiteral("Jan bekommt %1 DM, Tina %2 DM und Jörg %3 DM.")
-        .arg(Amount(task, 0))
-        .arg(Amount(task, 1))
-        .arg(Amount(task, 2));
-}
-
-int32_t Percent(int32_t share)
-{
-    return 5 * share;
-}
-
-QString SharesText(const Task& task)
-{
-    QStringList parts;
-    for (size_t i = 0; i < task.shares.size(); ++i)
-        parts << QStringLiteral("%1 %2 %").arg(ChildNames[i]).arg(Percent(task.shares[i]));
-    return parts.join(QStringLiteral(", "));
-}
-
-int32_t BarHeight(int32_t share)
-{
-    return 15 * share;
-}
-
-} // namespace diagramm
 
 namespace {
 
@@ -86,7 +34,7 @@ TShape* Bar(QWidget* parent, const char* name, int left, TColor fill)
 } // namespace
 
 TfmDiagramm::TfmDiagramm(QWidget* parent)
-    : TfmVorlage(parent)
+    : TfmExercise(parent)
 {
     setObjectName(QStringLiteral("fmDiagramm"));
     setWindowTitle(QStringLiteral("Diagramm"));
@@ -95,29 +43,8 @@ TfmDiagramm::TfmDiagramm(QWidget* parent)
     setPalette(pal);
 
     Diagram1 = MakeChild<TDiagram>(this, "Diagram1", 380, 4, 407, 330);
-    Diagram1->setColor(clr::White);
-    Diagram1->setXMin(-0.2);
-    Diagram1->setXMax(3.0);
-    Diagram1->setYMin(-10.0);
-    Diagram1->setYMax(100.0);
-    Diagram1->setXMarkLE(10.0);
-    Diagram1->setYMarkLE(20.0);
-    Diagram1->setXGridLE(0.25);
-    Diagram1->setYGridLE(10.0);
-    Diagram1->setXTextLE(10.0);
-    Diagram1->setYTextLE(10.0);
+    Diagram1->SetUp(diagramm::Chart);
     Diagram1->Brush().setColor(clr::Silver);
-    QFont labelFont(QStringLiteral("MS Sans Serif"));
-    labelFont.setPixelSize(11);
-    Diagram1->Font().setFont(labelFont);
-    Diagram1->Font().setColor(clr::Black);
-    Diagram1->setArrowSize(4);
-    Diagram1->AxePen().setWidth(2);
-    Diagram1->GridPen().setColor(clr::Silver);
-    Diagram1->GridPen().setStyle(TPenStyle::Dot);
-    Diagram1->GridPen().setMode(TPenMode::Mask);
-    Diagram1->setDisplayGrid(true);
-    Diagram1->setTransparent(false);
 
     Label1 = MakeChild<QLabel>(this, "Label1", 14, 30, 32, 16, QStringLiteral("XXXX"));
     Shape1 = Bar(this, "Shape1", 436, 0x8080FF);
@@ -152,6 +79,24 @@ TfmDiagramm::TfmDiagramm(QWidget* parent)
         std::clamp(laTaskText->sizeHint().width(), 359, sbTip->x() - laTaskText->x() - 4),
         laTaskText->height());
 
+    buildAnswers();
+    SetAccessibleTexts(Bevel1, QStringLiteral("Trennlinie"), QString());
+    AddTaskPart([this] { return Label1->text(); });
+    DescribeDrawing(Diagram1, QStringLiteral("Anteile am Erbe"),
+                    [this] { return diagramm::SharesText(task()); });
+
+    BaseLine = 240 + 65;
+    SetTips({QStringLiteral("Prozentwert = Prozentsatz · Grundwert"),
+             QStringLiteral("Die gesamte Erbschaft ist der Grundwert"),
+             QStringLiteral("Zur Umrechnung von Prozentsatz in Prozentzahl muss das Komma um 2 "
+                            "Stellen verschoben werden"),
+             QStringLiteral("Prozentwerte lassen sich auch mit dem Dreisatz berechnen.\n\r"
+                            "Dabei enstspricht der Grundwert 100%")});
+    setClientSize(792, 434);
+}
+
+void TfmDiagramm::buildAnswers()
+{
     const auto spin = [this](const char* name, int left, int top, QLineEdit* edit) {
         TUpDown* upDown = MakeChild<TUpDown>(this, name, left, top, 15, 24);
         upDown->setRange(0, 32000);
@@ -173,59 +118,32 @@ TfmDiagramm::TfmDiagramm(QWidget* parent)
     LabelField(Label2, Edit1);
     LabelField(Label3, Edit2);
     LabelField(Label4, Edit3);
-    SetAccessibleTexts(Bevel1, QStringLiteral("Trennlinie"), QString());
-    AddTaskPart([this] { return Label1->text(); });
-    DescribeDrawing(Diagram1, QStringLiteral("Anteile am Erbe"),
-                    [this] { return diagramm::SharesText(task()); });
-
-    setClientSize(792, 434);
 }
 
-void TfmDiagramm::FormCreate()
+diagramm::Task TfmDiagramm::DrawTask()
 {
-    TfmVorlage::FormCreate();
-    BaseLine = 240 + 65;
-    SetTips({QStringLiteral("Prozentwert = Prozentsatz · Grundwert"),
-             QStringLiteral("Die gesamte Erbschaft ist der Grundwert"),
-             QStringLiteral("Zur Umrechnung von Prozentsatz in Prozentzahl muss das Komma um 2 "
-                            "Stellen verschoben werden"),
-             QStringLiteral("Prozentwerte lassen sich auch mit dem Dreisatz berechnen.\n\r"
-                            "Dabei enstspricht der Grundwert 100%")});
-    NewTask();
+    return diagramm::MakeTask(Random());
 }
 
-diagramm::Task TfmDiagramm::task() const
+void TfmDiagramm::ShowTask(const diagramm::Task& task)
 {
-    return {{TaskValues[0], TaskValues[1], TaskValues[2]}, TaskValues[3]};
-}
-
-void TfmDiagramm::setTask(const diagramm::Task& t)
-{
-    TaskValues[0] = t.shares[0];
-    TaskValues[1] = t.shares[1];
-    TaskValues[2] = t.shares[2];
-    TaskValues[3] = t.inheritance;
     TShape* const bars[] = {Shape1, Shape2, Shape3};
     for (int i = 0; i < 3; ++i) {
-        const int32_t height = diagramm::BarHeight(t.shares[i]);
+        const int32_t height = diagramm::BarHeight(task.shares[i]);
         bars[i]->setGeometry(bars[i]->x(), BaseLine - height, bars[i]->width(), height);
     }
     // A label shows CR LF as one line break.
-    Label1->setText(diagramm::TaskText(t.inheritance).remove(QLatin1Char('\r')));
+    Label1->setText(diagramm::TaskText(task.inheritance).remove(QLatin1Char('\r')));
     Label1->adjustSize();
     for (int i = 0; i < 3; ++i)
         SetAccessibleTexts(bars[i], QStringLiteral("Balken %1").arg(diagramm::ChildNames[i]),
-                           QStringLiteral("%1 %").arg(diagramm::Percent(t.shares[i])));
-    TaskChanged();
+                           QStringLiteral("%1 %").arg(diagramm::Percent(task.shares[i])));
 }
 
-void TfmDiagramm::NewTask()
+void TfmDiagramm::ResetAnswer()
 {
-    setTask(diagramm::MakeTask(Random()));
-    Edit1->setText(QStringLiteral("0"));
-    Edit2->setText(QStringLiteral("0"));
-    Edit3->setText(QStringLiteral("0"));
-    sbCheckIt->setEnabled(true);
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3})
+        edit->setText(QStringLiteral("0"));
 }
 
 void TfmDiagramm::CheckAnswer()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Diagramm.h"
 #include "framework/Vorlage.h"
 
 #include <QString>
@@ -11,41 +12,12 @@ class QLineEdit;
 class TDiagram;
 class TRandom;
 
-namespace diagramm {
-
-struct Task {
-    std::array<int32_t, 3> shares; // twentieths for Jan, Tina, Jörg; they add up to 20
-    int32_t inheritance;           // DM, 10000 .. 29000 in steps of 1000
-};
-
-// Three draws, in this order: Jan's share, Tina's share, the inheritance.
-Task MakeTask(TRandom& random);
-QString TaskText(int32_t inheritance);
-// The child's part of the inheritance in whole DM.
-int32_t Amount(const Task& task, int child);
-QString CorrectionText(const Task& task);
-inline constexpr std::array<const char*, 3> ChildNames{"Jan", "Tina", "Jörg"};
-// A share in per cent: five per twentieth.
-int32_t Percent(int32_t share);
-// For screen readers: "Jan 25 %, Tina 40 %, Jörg 35 %".
-QString SharesText(const Task& task);
-// Bar height in pixels: 15 per twentieth, the diagram's 3 pixels per per cent.
-int32_t BarHeight(int32_t share);
-
-} // namespace diagramm
-
-class TfmDiagramm : public TfmVorlage {
+class TfmDiagramm : public TfmExercise<diagramm::Task> {
     Q_OBJECT
 public:
     explicit TfmDiagramm(QWidget* parent = nullptr);
 
-    void FormCreate() override;
-    void NewTask() override;
     void CheckAnswer() override;
-
-    diagramm::Task task() const;
-    // Keeps the task and shows its bars and text.
-    void setTask(const diagramm::Task& task);
 
     TDiagram* Diagram1;
     QLabel* Label1;
@@ -68,6 +40,15 @@ public:
 
     // The line all bars stand on.
     int32_t BaseLine = 0;
+
+protected:
+    diagramm::Task DrawTask() override;
+    void ShowTask(const diagramm::Task& task) override;
+    void ResetAnswer() override;
+
+private:
+    // The three amounts with their up-down buttons, in tab order.
+    void buildAnswers();
 };
 
 extern TfmDiagramm* fmDiagramm;

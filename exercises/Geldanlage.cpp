@@ -1,81 +1,16 @@
 #include "exercises/Geldanlage.h"
 
+#include "core/Numbers.h"
+#include "core/Random.h"
 #include "platform/Accessible.h"
 #include "platform/Dialogs.h"
-#include "platform/Numbers.h"
-#include "platform/Random.h"
 
 #include <QLineEdit>
 
 TfmGeldanlage* fmGeldanlage = nullptr;
 
-namespace geldanlage {
-
-Task MakeTask(TRandom& random)
-{
-    Task t;
-    t.capital = 500 * random.range(1, 40);
-    t.rate = random.range(2, 6);
-    t.term = random.range(2, 11);
-    return t;
-}
-
-QString TaskText(const Task& task)
-{
-    return QStringLiteral("Herr Sparstrumpf legt %1 € mit %2 % Verzinsung für\r\n"
-                          "%3 Jahre auf die Bank\r\n"
-                          "Er kann jedes Jahr den Jahreszins abheben, oder die \r\n"
-                          "Zinsen zusammen mit dem Kapital stehenlassen.")
-        .arg(task.capital)
-        .arg(task.rate)
-        .arg(task.term);
-}
-
-int64_t SimpleInterestCents(const Task& task)
-{
-    const Extended cents = static_cast<Extended>(task.term) * 100 *
-                           (static_cast<Extended>(task.rate) / 100) * task.capital;
-    return RoundEven(cents);
-}
-
-int64_t CompoundInterestCents(const Task& task)
-{
-    // The extended factor lies just below (100 + rate) / 100, so a year that
-    // ends on an exact half cent usually comes out just below it and rounds
-    // down (110250 * 1.05 gives 115762). The expected answers depend on this.
-    const Extended factor = static_cast<Extended>(task.rate) / 100 + 1;
-    const int64_t start = static_cast<int64_t>(task.capital) * 100;
-    int64_t amount = start;
-    for (int32_t year = 0; year < task.term; ++year)
-        amount = RoundEven(static_cast<Extended>(amount) * factor);
-    return amount - start;
-}
-
-QString AmountText(int64_t cents)
-{
-    return FloatToStr(static_cast<Extended>(cents) / 100);
-}
-
-Expected ExpectedTexts(const Task& task)
-{
-    return {AmountText(SimpleInterestCents(task)), AmountText(CompoundInterestCents(task))};
-}
-
-bool IsRight(const Expected& expected, const QString& entry1, const QString& entry2)
-{
-    return entry1 == expected.simple && entry2 == expected.compound;
-}
-
-QString CorrectionText(const Expected& expected)
-{
-    return QStringLiteral("Eigentlich hätten es %1 € und %2 € sein müssen.")
-        .arg(expected.simple, expected.compound);
-}
-
-} // namespace geldanlage
-
 TfmGeldanlage::TfmGeldanlage(QWidget* parent)
-    : TfmVorlage(parent)
+    : TfmExercise(parent)
 {
     setObjectName(QStringLiteral("fmGeldanlage"));
     setWindowTitle(QStringLiteral("Geldanlage"));
@@ -119,40 +54,24 @@ TfmGeldanlage::TfmGeldanlage(QWidget* parent)
 
     laTaskText->setText(QStringLiteral("Berechne jeweils den Zins insgesamt."));
 
-    setClientSize(792, 445);
-}
-
-void TfmGeldanlage::FormCreate()
-{
-    TfmVorlage::FormCreate();
     SetTips({QStringLiteral(
                  "Wenn jedes Jahr abgehoben wird, dann kommt jedes Jahr der gleiche Zins dazu."),
              QStringLiteral("Wenn nicht abgehoben wird, dann musst du für jedes Jahr das Kapital "
                             "neu ausrechnen."),
              QStringLiteral("Wenn nicht abgehoben wird, dann gilt in jedem Jahr: neues Kapital = "
                             "altes Kapital + Zins")});
-    NewTask();
+    setClientSize(792, 445);
 }
 
-geldanlage::Task TfmGeldanlage::task() const
+geldanlage::Task TfmGeldanlage::DrawTask()
 {
-    return {TaskValues[0], TaskValues[1], TaskValues[2]};
+    return geldanlage::MakeTask(Random());
 }
 
-void TfmGeldanlage::setTask(const geldanlage::Task& t)
+void TfmGeldanlage::ShowTask(const geldanlage::Task& task)
 {
-    TaskValues[0] = t.capital;
-    TaskValues[1] = t.rate;
-    TaskValues[2] = t.term;
     // A label breaks lines at LF alone; the CR would show as a stray glyph.
-    StaticText1->setText(geldanlage::TaskText(t).remove(QLatin1Char('\r')));
-    TaskChanged();
-}
-
-void TfmGeldanlage::NewTask()
-{
-    setTask(geldanlage::MakeTask(Random()));
-    sbCheckIt->setEnabled(true);
+    StaticText1->setText(geldanlage::TaskText(task).remove(QLatin1Char('\r')));
 }
 
 void TfmGeldanlage::CheckAnswer()

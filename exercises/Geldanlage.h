@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Geldanlage.h"
 #include "framework/Vorlage.h"
 
 #include <QString>
@@ -9,52 +10,12 @@
 class QLineEdit;
 class TRandom;
 
-namespace geldanlage {
-
-struct Task {
-    int32_t capital; // whole euros, 500 .. 20000 in steps of 500
-    int32_t rate;    // per cent per year, 2 .. 6
-    int32_t term;    // years, 2 .. 11
-};
-
-// Three draws, in this order: capital, rate, term.
-Task MakeTask(TRandom& random);
-// Lines end with CR LF; the third line keeps its trailing blank.
-QString TaskText(const Task& task);
-
-// Interest drawn every year, in cents.
-int64_t SimpleInterestCents(const Task& task);
-// Interest left with the capital, in cents: the amount is credited to the cent
-// every year, in extended precision with halves to even.
-int64_t CompoundInterestCents(const Task& task);
-
-// Cents as euros in the general number format (250, 20,2, 276,27).
-QString AmountText(int64_t cents);
-
-struct Expected {
-    QString simple;
-    QString compound;
-};
-Expected ExpectedTexts(const Task& task);
-
-// Both entries must equal their expected texts exactly; nothing is trimmed or converted.
-bool IsRight(const Expected& expected, const QString& entry1, const QString& entry2);
-QString CorrectionText(const Expected& expected);
-
-} // namespace geldanlage
-
-class TfmGeldanlage : public TfmVorlage {
+class TfmGeldanlage : public TfmExercise<geldanlage::Task> {
     Q_OBJECT
 public:
     explicit TfmGeldanlage(QWidget* parent = nullptr);
 
-    void FormCreate() override;
-    void NewTask() override;
     void CheckAnswer() override;
-
-    geldanlage::Task task() const;
-    // Keeps the task and shows its text.
-    void setTask(const geldanlage::Task& task);
 
     TImage* Image1;
     TStaticText* StaticText1;
@@ -64,6 +25,10 @@ public:
     QLabel* Label2;
     QLineEdit* Edit2;
     TUpDown* UpDown2;
+
+protected:
+    geldanlage::Task DrawTask() override;
+    void ShowTask(const geldanlage::Task& task) override;
 };
 
 extern TfmGeldanlage* fmGeldanlage;

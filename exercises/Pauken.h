@@ -1,8 +1,9 @@
 #pragma once
 
+#include "core/Numbers.h"
+#include "core/Pauken.h"
 #include "framework/Vorlage.h"
 #include "platform/Canvas.h"
-#include "platform/Numbers.h"
 
 #include <QString>
 
@@ -13,54 +14,14 @@ class QLineEdit;
 class QPlainTextEdit;
 class TRandom;
 
-namespace pauken {
-
-// The three forms of percentage calculation.
-enum Kind : int32_t {
-    PercentageValue = 0, // from rate and base value
-    BaseValue = 1,       // from rate and percentage value
-    PercentFigure = 2,   // from percentage value and base value
-};
-
-struct Task {
-    int32_t kind;
-    int32_t first;    // first number of the task text
-    int32_t second;   // second number of the task text
-    int32_t expected; // the answer
-};
-
-// Three draws: blue, green, red.
-TColor MakeBackground(TRandom& random);
-// The kind, then its numbers, each one draw, in the order of the task text
-// (for a base-value task: rate, then base value).
-Task MakeTask(TRandom& random);
-
-Task PercentageValueTask(int32_t rate, int32_t base);
-Task BaseValueTask(int32_t rate, int32_t base);
-// (value / base) * 100 in extended precision, an exact half to even.
-Task PercentFigureTask(int32_t value, int32_t base);
-
-QString TaskText(const Task& task);
-// The entry as a decimal number with a comma, or nothing when it is not a number.
-std::optional<Extended> ReadAnswer(const QString& entry);
-bool IsRight(const Task& task, Extended answer);
-QString CorrectionText(int32_t expected);
-QString NotANumberText();
-
-} // namespace pauken
-
-class TfmPauken : public TfmVorlage {
+class TfmPauken : public TfmExercise<pauken::Task> {
     Q_OBJECT
 public:
     explicit TfmPauken(QWidget* parent = nullptr);
 
-    void FormCreate() override;
-    void NewTask() override;
     void CheckAnswer() override;
     void Memo1Enter();
 
-    pauken::Task task() const;
-    void setTask(const pauken::Task& task);
     TColor background() const;
 
     TImage* Image1;
@@ -70,6 +31,9 @@ public:
     QLineEdit* Edit1;
 
 protected:
+    pauken::Task DrawTask() override;
+    void ShowTask(const pauken::Task& task) override;
+    void ResetAnswer() override;
     void ResetEntry() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,9 +1,9 @@
 #include "exercises/Schaetzen.h"
 
+#include "core/Numbers.h"
+#include "core/Random.h"
 #include "platform/Accessible.h"
 #include "platform/Dialogs.h"
-#include "platform/Numbers.h"
-#include "platform/Random.h"
 
 #include <QComboBox>
 #include <QResizeEvent>
@@ -12,43 +12,7 @@
 
 TfmSchaetzen* fmSchaetzen = nullptr;
 
-namespace {
-
-constexpr int CircleCount = 3;
-constexpr int CircleSize = 150;
-constexpr int CircleTop = 100;
-// Left edge of circle i's bounding square.
-constexpr int CircleLeft(int i)
-{
-    return 50 + 250 * i;
-}
-// Colour of circle i's sector: orange, then towards blue.
-constexpr TColor CircleColor(int i)
-{
-    return static_cast<TColor>(255 - 80 * i) | 127u << 8 | static_cast<TColor>(80 * i) << 16;
-}
-
-// The end of the sector's second radius, far outside the circle around (cx, cy):
-// share per cent of a full turn counter-clockwise from twelve o'clock.
-QPoint SectorEnd(int cx, int cy, int32_t share)
-{
-    constexpr Extended pi = 3.14159265358979323846264338327950288L;
-    const Extended a = share * pi / 50;
-    return QPoint(cx + static_cast<int>(RoundEven(400 * std::sin(-a))),
-                  cy - static_cast<int>(RoundEven(400 * std::cos(a))));
-}
-
-} // namespace
-
 namespace schaetzen {
-
-Task MakeTask(TRandom& random)
-{
-    Task t{};
-    for (int32_t& index : t)
-        index = random.range(0, ShareCount - 1);
-    return t;
-}
 
 void DrawCircles(TCanvas& canvas, const Task& task)
 {
@@ -73,43 +37,10 @@ void DrawCircles(TCanvas& canvas, const Task& task)
     }
 }
 
-bool IsRight(const Task& task, const std::array<int, 3>& picked)
-{
-    for (size_t i = 0; i < task.size(); ++i) {
-        if (picked[i] != task[i])
-            return false;
-    }
-    return true;
-}
-
-QString SectorsText(const Task& task)
-{
-    static const char* const colours[CircleCount] = {"orange", "hellbraun", "graublau"};
-    QStringList circles;
-    for (int i = 0; i < CircleCount; ++i) {
-        const int32_t share = Shares[static_cast<size_t>(task[static_cast<size_t>(i)])];
-        // The drawn angle in whole degrees: share per cent of 360, 0.5 to even.
-        const int32_t degrees = static_cast<int32_t>(RoundEven(share * Extended(36) / 10));
-        circles << QStringLiteral("Kreis %1, %2: %3 von 360 Grad")
-                       .arg(i + 1)
-                       .arg(QLatin1String(colours[i]))
-                       .arg(degrees);
-    }
-    return circles.join(QStringLiteral(". ")) + QLatin1Char('.');
-}
-
-QString CorrectionText(const Task& task)
-{
-    QString text;
-    for (int32_t index : task)
-        text += QStringLiteral("%1% ").arg(Shares[static_cast<size_t>(index)]);
-    return text;
-}
-
 } // namespace schaetzen
 
 TfmSchaetzen::TfmSchaetzen(QWidget* parent)
-    : TfmVorlage(parent)
+    : TfmExercise(parent)
 {
     setObjectName(QStringLiteral("fmSchaetzen"));
     setWindowTitle(QStringLiteral("Schaetzen"));
@@ -145,12 +76,6 @@ TfmSchaetzen::TfmSchaetzen(QWidget* parent)
         QStringLiteral("Schätze jeweils den Prozentsatz der von Farbe bedeckt wird !"));
     laTaskText->resize(353, laTaskText->height());
 
-    setClientSize(792, 445);
-}
-
-void TfmSchaetzen::FormCreate()
-{
-    TfmVorlage::FormCreate();
     SetTips({QStringLiteral("Welcher Anteil des jeweiligen Kreises ist farbig ?"),
              QStringLiteral("1/2 ist 50%  1/3 = 33%  1/4 = 25% "),
              QStringLiteral("3 Stunden auf der Uhr entsprechen 25% "),
@@ -161,33 +86,29 @@ void TfmSchaetzen::FormCreate()
         for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
             box->addItem(QString::number(share));
     }
-    NewTask();
-}
-
-schaetzen::Task TfmSchaetzen::task() const
-{
-    return {TaskValues[0], TaskValues[1], TaskValues[2]};
-}
-
-void TfmSchaetzen::setTask(const schaetzen::Task& t)
-{
-    for (size_t i = 0; i < t.size(); ++i)
-        TaskValues[i] = t[i];
-    PaintBox1->update();
-    TaskChanged();
-}
-
-void TfmSchaetzen::NewTask()
-{
-    setTask(schaetzen::MakeTask(Random()));
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
-        box->setCurrentIndex(-1);
-    sbCheckIt->setEnabled(true);
+    setClientSize(792, 445);
 }
 
 void TfmSchaetzen::PaintBox1Paint(TCanvas& canvas)
 {
     schaetzen::DrawCircles(canvas, task());
+}
+
+schaetzen::Task TfmSchaetzen::DrawTask()
+{
+    return schaetzen::MakeTask(Random());
+}
+
+void TfmSchaetzen::ShowTask(const schaetzen::Task& task)
+{
+    Q_UNUSED(task);
+    PaintBox1->update();
+}
+
+void TfmSchaetzen::ResetAnswer()
+{
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        box->setCurrentIndex(-1);
 }
 
 void TfmSchaetzen::CheckAnswer()

@@ -1,9 +1,9 @@
 #include "exercises/Steigung.h"
 
+#include "core/Random.h"
 #include "platform/Accessible.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
-#include "platform/Random.h"
 #include "xshape/XCanvas.h"
 
 #include <QComboBox>
@@ -12,44 +12,21 @@
 
 TfmSteigung* fmSteigung = nullptr;
 
+namespace {
+
+QComboBox* MakeSlopeList(QWidget* parent, const char* name, int left)
+{
+    auto* box = MakeChild<QComboBox>(parent, name, left, 370, 87, 24);
+    for (int i = 0; i <= 30; ++i)
+        box->addItem(QString::number(i));
+    box->setCurrentIndex(-1);
+    SetPickList(box, 16);
+    return box;
+}
+
+} // namespace
+
 namespace steigung {
-
-Task MakeTask(TRandom& random)
-{
-    Task t;
-    t.a = random.range(0, 30);
-    t.b = random.range(0, 30);
-    t.c = random.range(0, 30);
-    return t;
-}
-
-Heights HeightsOf(const Task& task)
-{
-    // A runs 200 m, B 100 m, C 300 m: each slope is a whole percentage of its rise.
-    const int32_t hA = 2 * task.a;
-    const int32_t hB = hA + task.b;
-    return {hA, hB, hB + 3 * task.c};
-}
-
-bool IsRight(const Task& task, const std::array<int, 3>& picks)
-{
-    return picks[0] == task.a && picks[1] == task.b && picks[2] == task.c;
-}
-
-QString CorrectionText(const Task& task)
-{
-    return QStringLiteral("%1% %2% %3%").arg(task.a).arg(task.b).arg(task.c);
-}
-
-QString ProfileText(const Task& task)
-{
-    const Heights h = HeightsOf(task);
-    return QStringLiteral("A: 200 m lang, von 0 m auf %1 m Höhe. B: 100 m lang, von %1 m auf "
-                          "%2 m Höhe. C: 300 m lang, von %2 m auf %3 m Höhe.")
-        .arg(h.hA)
-        .arg(h.hB)
-        .arg(h.hC);
-}
 
 void DrawProfile(TCanvas& canvas, const Task& task)
 {
@@ -98,22 +75,8 @@ void DrawProfile(TCanvas& canvas, const Task& task)
 
 } // namespace steigung
 
-namespace {
-
-QComboBox* MakeSlopeList(QWidget* parent, const char* name, int left)
-{
-    auto* box = MakeChild<QComboBox>(parent, name, left, 370, 87, 24);
-    for (int i = 0; i <= 30; ++i)
-        box->addItem(QString::number(i));
-    box->setCurrentIndex(-1);
-    SetPickList(box, 16);
-    return box;
-}
-
-} // namespace
-
 TfmSteigung::TfmSteigung(QWidget* parent)
-    : TfmVorlage(parent)
+    : TfmExercise(parent)
 {
     setObjectName(QStringLiteral("fmSteigung"));
     setWindowTitle(QStringLiteral("Steigung"));
@@ -145,45 +108,33 @@ TfmSteigung::TfmSteigung(QWidget* parent)
     // Designed 324 wide; a font with wider glyphs must not cut off the text's end.
     laTaskText->resize(std::max(324, laTaskText->sizeHint().width()), laTaskText->height());
 
-    setClientSize(792, 445);
-}
-
-void TfmSteigung::FormCreate()
-{
-    TfmVorlage::FormCreate();
     SetTips({QStringLiteral("Steigung berechnet sich zu Höhenunterschied / Längenunterschied"),
              QStringLiteral("50m auf 200m sind z.B. 1/4 = 25%"),
              QStringLiteral("Um die Prozentzahl zu erhalten, musst du den Bruch mit 100 erweitern"),
              QStringLiteral("Wie Du hier siehst, geht es bergauf!")});
-    NewTask();
-}
-
-steigung::Task TfmSteigung::task() const
-{
-    return {TaskValues[0], TaskValues[1], TaskValues[2]};
-}
-
-void TfmSteigung::setTask(const steigung::Task& t)
-{
-    TaskValues[0] = t.a;
-    TaskValues[1] = t.b;
-    TaskValues[2] = t.c;
-    PaintBox2->update();
-    TaskChanged();
-}
-
-void TfmSteigung::NewTask()
-{
-    setTask(steigung::MakeTask(Random()));
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox2->setCurrentIndex(-1);
-    ComboBox3->setCurrentIndex(-1);
-    sbCheckIt->setEnabled(true);
+    setClientSize(792, 445);
 }
 
 void TfmSteigung::PaintBox2Paint(TCanvas& canvas)
 {
     steigung::DrawProfile(canvas, task());
+}
+
+steigung::Task TfmSteigung::DrawTask()
+{
+    return steigung::MakeTask(Random());
+}
+
+void TfmSteigung::ShowTask(const steigung::Task& task)
+{
+    Q_UNUSED(task);
+    PaintBox2->update();
+}
+
+void TfmSteigung::ResetAnswer()
+{
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        box->setCurrentIndex(-1);
 }
 
 void TfmSteigung::CheckAnswer()

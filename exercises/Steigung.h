@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Steigung.h"
 #include "framework/Vorlage.h"
 
 #include <QString>
@@ -13,56 +14,31 @@ class TRandom;
 
 namespace steigung {
 
-// Slopes of sections A (200 m), B (100 m) and C (300 m) in whole per cent, 0 .. 30.
-struct Task {
-    int32_t a;
-    int32_t b;
-    int32_t c;
-};
-
-// Heights in metres reached at the ends of sections A, B and C.
-struct Heights {
-    int32_t hA;
-    int32_t hB;
-    int32_t hC;
-};
-
-// Three draws in [0, 30], in this order: A, B, C.
-Task MakeTask(TRandom& random);
-Heights HeightsOf(const Task& task);
-// Picks are the selected list indices, -1 for a list without a selection.
-bool IsRight(const Task& task, const std::array<int, 3>& picks);
-// The three correct slopes, "12% 5% 30%".
-QString CorrectionText(const Task& task);
-
-// For screen readers: each section's length and the heights at its ends.
-QString ProfileText(const Task& task);
 // The profile with its section marks and height lines; one pixel is one metre,
 // ground level at y = 350. Uses the canvas's pen and font as they are.
 void DrawProfile(TCanvas& canvas, const Task& task);
 
 } // namespace steigung
 
-class TfmSteigung : public TfmVorlage {
+class TfmSteigung : public TfmExercise<steigung::Task> {
     Q_OBJECT
 public:
     explicit TfmSteigung(QWidget* parent = nullptr);
 
-    void FormCreate() override;
-    void NewTask() override;
     void CheckAnswer() override;
 
     void PaintBox2Paint(TCanvas& canvas);
-
-    steigung::Task task() const;
-    // Keeps the task and redraws the slopes.
-    void setTask(const steigung::Task& task);
 
     TImage* Image1;
     TPaintBox* PaintBox2;
     QComboBox* ComboBox1;
     QComboBox* ComboBox2;
     QComboBox* ComboBox3;
+
+protected:
+    steigung::Task DrawTask() override;
+    void ShowTask(const steigung::Task& task) override;
+    void ResetAnswer() override;
 };
 
 extern TfmSteigung* fmSteigung;

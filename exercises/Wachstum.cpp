@@ -1,59 +1,15 @@
 #include "exercises/Wachstum.h"
 
+#include "core/Numbers.h"
+#include "core/Random.h"
 #include "platform/Accessible.h"
 #include "platform/Dialogs.h"
-#include "platform/Numbers.h"
-#include "platform/Random.h"
 #include "xshape/Diagram.h"
 
 #include <QComboBox>
 #include <QTimer>
 
 TfmWachstum* fmWachstum = nullptr;
-
-namespace wachstum {
-
-Steps MakeTask(TRandom& random)
-{
-    Steps s;
-    for (int32_t& g : s)
-        g = random.range(0, 5);
-    return s;
-}
-
-int32_t GrownHeight(int32_t referenceHeight, int32_t animStep, int32_t step)
-{
-    const Extended factor = static_cast<Extended>(animStep) / AnimSteps * step / 4 + 1;
-    return static_cast<int32_t>(RoundEven(factor * referenceHeight));
-}
-
-QString ItemText(int32_t step)
-{
-    return QString::number(25 * step);
-}
-
-QString CorrectionText(const Steps& steps)
-{
-    QString text = QStringLiteral("Richtig wäre : ");
-    for (int32_t g : steps)
-        text += ItemText(g) + QStringLiteral("% ");
-    return text;
-}
-
-QString HeightsText(const std::array<int32_t, 3>& referenceHeights, const Steps& steps)
-{
-    QStringList parts;
-    for (size_t i = 0; i < 3; ++i) {
-        const int32_t before = referenceHeights[i];
-        parts << QStringLiteral("%1: vorher %2, nachher %3 Bildpunkte hoch")
-                     .arg(QLatin1String(PlantNames[i]))
-                     .arg(before)
-                     .arg(GrownHeight(before, AnimSteps, steps[i]));
-    }
-    return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
-}
-
-} // namespace wachstum
 
 namespace {
 
@@ -68,36 +24,13 @@ TImage* Picture(QWidget* parent, const char* name, int left, int top, int height
 } // namespace
 
 TfmWachstum::TfmWachstum(QWidget* parent)
-    : TfmVorlage(parent)
+    : TfmExercise(parent)
 {
     setObjectName(QStringLiteral("fmWachstum"));
     setWindowTitle(QStringLiteral("Wachstum"));
 
     Diagram1 = MakeChild<TDiagram>(this, "Diagram1", 0, 0, 792, 406);
-    Diagram1->setColor(0x808000);
-    Diagram1->setXMin(-4);
-    Diagram1->setXMax(5);
-    Diagram1->setYMin(-4);
-    Diagram1->setYMax(20);
-    Diagram1->setXMarkLE(1);
-    Diagram1->setYMarkLE(1);
-    Diagram1->setXGridLE(0.5);
-    Diagram1->setYGridLE(0.5);
-    Diagram1->setXTextLE(100);
-    Diagram1->setYTextLE(100);
-    QFont labelFont(QStringLiteral("MS Sans Serif"));
-    labelFont.setPixelSize(11);
-    Diagram1->Font().setFont(labelFont);
-    Diagram1->Font().setColor(clr::Black);
-    Diagram1->setArrowSize(4);
-    Diagram1->AxePen().setWidth(2);
-    Diagram1->AxePen().setStyle(TPenStyle::Clear);
-    Diagram1->MarkPen().setStyle(TPenStyle::Clear);
-    Diagram1->GridPen().setColor(0x400040);
-    Diagram1->GridPen().setStyle(TPenStyle::Dot);
-    Diagram1->GridPen().setMode(TPenMode::Mask);
-    Diagram1->setDisplayGrid(true);
-    Diagram1->setTransparent(false);
+    Diagram1->SetUp(wachstum::Chart);
     alignLayout()->addAligned(Diagram1, TAlign::Client);
 
     const QString tree = QStringLiteral(":/wachstum-baum.svg");
@@ -127,11 +60,29 @@ TfmWachstum::TfmWachstum(QWidget* parent)
     ComboBox1 = MakeChild<QComboBox>(this, "ComboBox1", 116, 374, 87, 24);
     ComboBox2 = MakeChild<QComboBox>(this, "ComboBox2", 356, 374, 87, 24);
     ComboBox3 = MakeChild<QComboBox>(this, "ComboBox3", 592, 374, 87, 24);
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3}) {
         SetPickList(box);
+        for (int32_t g = 0; g <= 5; ++g)
+            box->addItem(wachstum::ItemText(g));
+        box->setCurrentIndex(-1);
+    }
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, ComboBox3);
 
+    describeForScreenReaders();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
+
+    laTaskText->setText(QStringLiteral("Schätze jeweils das prozentuale Wachstum"));
+
+    setAnimatesTask(true);
+    setClientSize(792, 445);
+}
+
+void TfmWachstum::describeForScreenReaders()
+{
     SetAccessibleTexts(Bevel1, QStringLiteral("Boden"), QString());
     const std::array<std::pair<TImage*, TImage*>, 3> pairs = {
         {{Image2, Image1}, {Image4, Image3}, {Image6, Image5}}};
@@ -146,51 +97,15 @@ TfmWachstum::TfmWachstum(QWidget* parent)
         std::array<int32_t, 3> heights{};
         for (size_t i = 0; i < 3; ++i)
             heights[i] = pairs[i].first->height();
-        return wachstum::HeightsText(heights, steps());
+        return wachstum::HeightsText(heights, task());
     });
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, [this] { RunHandler([this] { Timer1Timer(); }); });
-
-    laTaskText->setText(QStringLiteral("Schätze jeweils das prozentuale Wachstum"));
-
-    setClientSize(792, 445);
-}
-
-void TfmWachstum::FormCreate()
-{
-    TfmVorlage::FormCreate();
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3}) {
-        box->clear();
-        for (int32_t g = 0; g <= 5; ++g)
-            box->addItem(wachstum::ItemText(g));
-        box->setCurrentIndex(-1);
-    }
-    // No task yet: the main window asks for the first one when the tab is chosen.
-}
-
-wachstum::Steps TfmWachstum::steps() const
-{
-    return {TaskValues[1], TaskValues[2], TaskValues[3]};
 }
 
 void TfmWachstum::NewTask()
 {
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
-        box->setCurrentIndex(-1);
     AnimStep = 0;
-    setSteps(wachstum::MakeTask(Random()));
+    TfmExercise::NewTask();
     Timer1->start();
-}
-
-void TfmWachstum::setSteps(const wachstum::Steps& s)
-{
-    TaskValues[1] = s[0];
-    TaskValues[2] = s[1];
-    TaskValues[3] = s[2];
-    TaskChanged();
 }
 
 void TfmWachstum::Timer1Timer()
@@ -201,7 +116,7 @@ void TfmWachstum::Timer1Timer()
         return;
     }
     ++AnimStep;
-    const wachstum::Steps s = steps();
+    const wachstum::Steps s = task();
     const std::array<std::pair<TImage*, TImage*>, 3> pairs = {
         {{Image2, Image1}, {Image4, Image3}, {Image6, Image5}}};
     for (int i = 0; i < 3; ++i) {
@@ -212,9 +127,26 @@ void TfmWachstum::Timer1Timer()
     }
 }
 
+wachstum::Steps TfmWachstum::DrawTask()
+{
+    return wachstum::MakeTask(Random());
+}
+
+void TfmWachstum::ShowTask(const wachstum::Steps& task)
+{
+    // The next animation grows the plants by the steps.
+    Q_UNUSED(task);
+}
+
+void TfmWachstum::ResetAnswer()
+{
+    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
+        box->setCurrentIndex(-1);
+}
+
 void TfmWachstum::CheckAnswer()
 {
-    const wachstum::Steps s = steps();
+    const wachstum::Steps s = task();
     const bool right = ComboBox1->currentIndex() == s[0] && ComboBox2->currentIndex() == s[1] &&
                        ComboBox3->currentIndex() == s[2];
     Conclude(right, wachstum::CorrectionText(s));

@@ -1,52 +1,17 @@
 #include "exercises/Wuerfeln.h"
 
+#include "core/Numbers.h"
+#include "core/Random.h"
 #include "platform/Accessible.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/ImageList.h"
-#include "platform/Numbers.h"
-#include "platform/Random.h"
 
 #include <QLineEdit>
 
 TfmWuerfeln* fmWuerfeln = nullptr;
 
 namespace wuerfeln {
-
-Task MakeTask(TRandom& random)
-{
-    Task t;
-    for (int32_t& face : t.faces) {
-        face = random.range(0, Faces - 1);
-        if (face == Faces - 1)
-            ++t.sixes;
-    }
-    return t;
-}
-
-int32_t ExpectedShare(int32_t sixes)
-{
-    // The halves (3, 9, 15, ... sixes) are exact in floating point.
-    return static_cast<int32_t>(RoundEven(static_cast<Extended>(sixes) * 100 / Throws));
-}
-
-bool IsRight(int32_t sixes, int32_t answer)
-{
-    return answer == ExpectedShare(sixes);
-}
-
-QString CorrectionText(int32_t sixes)
-{
-    return QString::number(sixes) + QStringLiteral(" Sechser, das sind ") +
-           QString::number(ExpectedShare(sixes)) + QStringLiteral("% !");
-}
-
-QPoint CellOrigin(int k)
-{
-    const int c = (k - 1) % Columns;
-    const int r = (k - 1) / Columns;
-    return QPoint(Margin + Pitch * c, Margin + Pitch * r);
-}
 
 void DrawDice(TCanvas& canvas, const TImageList& faces, const std::array<int32_t, Throws>& throws)
 {
@@ -60,25 +25,10 @@ void DrawDice(TCanvas& canvas, const TImageList& faces, const std::array<int32_t
         }
 }
 
-QStringList ThrowGroups(const std::array<int32_t, Throws>& throws)
-{
-    QStringList groups;
-    for (int first = 0; first < Throws; first += 10) {
-        QStringList pips;
-        for (int k = first; k < std::min(first + 10, Throws); ++k)
-            pips << QString::number(throws[static_cast<size_t>(k)] + 1);
-        groups << QStringLiteral("Würfe %1 bis %2: %3")
-                      .arg(first + 1)
-                      .arg(std::min(first + 10, Throws))
-                      .arg(pips.join(QStringLiteral(", ")));
-    }
-    return groups;
-}
-
 } // namespace wuerfeln
 
 TfmWuerfeln::TfmWuerfeln(QWidget* parent)
-    : TfmVorlage(parent)
+    : TfmExercise(parent)
 {
     setObjectName(QStringLiteral("fmWuerfeln"));
     setWindowTitle(QStringLiteral("Würfeln"));
@@ -121,45 +71,32 @@ TfmWuerfeln::TfmWuerfeln(QWidget* parent)
     UpDown1->setAssociate(Edit1);
     setTabOrder(Edit1, UpDown1);
     SetAccessibleTexts(Edit1, QStringLiteral("Anteil der Sechsen in Prozent"), QString());
-}
-
-void TfmWuerfeln::FormCreate()
-{
-    TfmVorlage::FormCreate();
     SetTips(
         {QStringLiteral("Der Prozentwert ist die Zahl der aufgetretenen 6er"),
          QStringLiteral("Prozentsatz = Prozentwert / Grundwert"),
          QStringLiteral("Der Grundwert ist die Zahl aller Würfe."),
          QStringLiteral("Um den Anteil in Prozent umzurechnen musst Du mit 100 multiplizieren.")});
-    NewTask();
-}
-
-wuerfeln::Task TfmWuerfeln::task() const
-{
-    wuerfeln::Task t;
-    t.sixes = TaskValues[0];
-    std::copy_n(TaskValues.begin() + 1, wuerfeln::Throws, t.faces.begin());
-    return t;
-}
-
-void TfmWuerfeln::setTask(const wuerfeln::Task& t)
-{
-    TaskValues[0] = t.sixes;
-    std::copy(t.faces.begin(), t.faces.end(), TaskValues.begin() + 1);
-    PaintBox1->update();
-    TaskChanged();
-}
-
-void TfmWuerfeln::NewTask()
-{
-    setTask(wuerfeln::MakeTask(Random()));
-    Edit1->setText(QStringLiteral("0"));
-    sbCheckIt->setEnabled(true);
 }
 
 void TfmWuerfeln::PaintBox1Paint(TCanvas& canvas)
 {
     wuerfeln::DrawDice(canvas, *ImageList1, task().faces);
+}
+
+wuerfeln::Task TfmWuerfeln::DrawTask()
+{
+    return wuerfeln::MakeTask(Random());
+}
+
+void TfmWuerfeln::ShowTask(const wuerfeln::Task& task)
+{
+    Q_UNUSED(task);
+    PaintBox1->update();
+}
+
+void TfmWuerfeln::ResetAnswer()
+{
+    Edit1->setText(QStringLiteral("0"));
 }
 
 void TfmWuerfeln::CheckAnswer()

@@ -1,9 +1,9 @@
 #include "exercises/Zins.h"
 
+#include "core/Numbers.h"
+#include "core/Random.h"
 #include "platform/Accessible.h"
 #include "platform/Dialogs.h"
-#include "platform/Numbers.h"
-#include "platform/Random.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,238 +16,6 @@
 #include <cstdlib>
 
 TfmZins* fmZins = nullptr;
-
-namespace zins {
-
-Record MakeRecord(TRandom& random)
-{
-    Record r;
-    r.capital = 1000 + 500 * random.range(0, 199);
-    r.rate = 20 + random.range(0, 49);
-    r.deposit = random.range(0, 179);
-    r.payout = 180 + random.range(0, 179);
-    r.interest = Interest(r.capital, r.rate, r.payout - r.deposit);
-    return r;
-}
-
-Task MakeTask(TRandom& random)
-{
-    Task t;
-    for (Record& r : t)
-        r = MakeRecord(random);
-    return t;
-}
-
-int32_t InterestDays(const Record& record)
-{
-    return record.payout - record.deposit;
-}
-
-int32_t Interest(int32_t capital, int32_t rate, int32_t days)
-{
-    // The grouping matters: at exact halves of a Pfennig the rounding errors of
-    // rate / 1000 and days * 100 / 360 decide the direction.
-    const Extended yearly = static_cast<Extended>(rate) / 1000 * capital;
-    const Extended share = static_cast<Extended>(days * 100) / 360;
-    return static_cast<int32_t>(RoundEven(yearly * share));
-}
-
-QString DateText(int32_t day)
-{
-    return QStringLiteral("%1.%2").arg(day % 30 + 1).arg(day / 30 + 1);
-}
-
-QString RateText(int32_t rate)
-{
-    return FloatToStr(static_cast<Extended>(rate) / 10);
-}
-
-QString InterestText(int32_t pfennig)
-{
-    return FloatToStr(static_cast<Extended>(pfennig) / 100);
-}
-
-QStringList HeaderTexts()
-{
-    return {QStringLiteral("Kapital"), QStringLiteral("Zinssatz"), QStringLiteral("Einzahlungstag"),
-            QStringLiteral("Auszahlungstag"), QStringLiteral("Zins")};
-}
-
-QStringList RowTexts(const Record& record)
-{
-    return {QString::number(record.capital), RateText(record.rate), DateText(record.deposit),
-            DateText(record.payout), InterestText(record.interest)};
-}
-
-QString AskedRowText(const Task& task, Variant variant)
-{
-    const QPoint asked = AskedCell(variant);
-    const QStringList header = HeaderTexts();
-    const QStringList cells = RowTexts(task[static_cast<size_t>(asked.y() - 1)]);
-    QStringList known;
-    for (int col = 0; col < cells.size(); ++col) {
-        if (col != asked.x())
-            known << header[col] + QLatin1Char(' ') + cells[col];
-    }
-    return QStringLiteral("Gesucht: %1 in Zeile %2. Bekannt: %3.")
-        .arg(header[asked.x()])
-        .arg(asked.y())
-        .arg(known.join(QStringLiteral(", ")));
-}
-
-QPoint AskedCell(Variant variant)
-{
-    switch (variant) {
-    case Variant::Interest:
-        return {4, 1};
-    case Variant::Rate:
-        return {1, 3};
-    case Variant::Capital:
-        return {0, 4};
-    case Variant::PayoutDay:
-        break;
-    }
-    return {3, 2};
-}
-
-QString InitialAnswer(Variant variant)
-{
-    switch (variant) {
-    case Variant::Interest:
-        return QStringLiteral("0,00");
-    case Variant::Rate:
-        return QStringLiteral("0,0");
-    case Variant::Capital:
-        return QStringLiteral("0");
-    case Variant::PayoutDay:
-        break;
-    }
-    return {};
-}
-
-namespace {
-
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// Keeps the significant digits only; the exponent follows the removed zeros.
-void normalise(QString& digits, int64_t& exponent)
-{
-    qsizetype lead = 0;
-    while (lead < digits.size() && digits[lead] == QLatin1Char('0'))
-        ++lead;
-    digits.remove(0, lead);
-    while (digits.endsWith(QLatin1Char('0'))) {
-        digits.chop(1);
-        ++exponent;
-    }
-}
-
-} // namespace
-
-bool DecimalEquals(const QString& text, int32_t units, int scale)
-{
-    // Only what the decimal conversion accepts is a number at all.
-    if (!TryStrToFloat(text))
-        return false;
-    const QString t = text.trimmed();
-    const qsizetype n = t.size();
-    qsizetype i = 0;
-    bool negative = false;
-    if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))
-        negative = t[i++] == QLatin1Char('-');
-    QString digits;
-    int64_t exponent = 0;
-    while (i < n && isAsciiDigit(t[i]))
-        digits += t[i++];
-    if (i < n && t[i] == QLatin1Char(',')) {
-        ++i;
-        for (; i < n && isAsciiDigit(t[i]); ++i) {
-            digits += t[i];
-            --exponent;
-        }
-    }
-    if (i < n) { // the exponent part, "E-3"
-        ++i;
-        bool negativeExponent = false;
-        if (t[i] == QLatin1Char('+') || t[i] == QLatin1Char('-'))
-            negativeExponent = t[i++] == QLatin1Char('-');
-        int64_t e = 0;
-        for (; i < n; ++i)
-            e = std::min<int64_t>(e * 10 + (t[i].unicode() - '0'), 1000000000);
-        exponent += negativeExponent ? -e : e;
-    }
-    normalise(digits, exponent);
-
-    QString expected = QString::number(std::llabs(static_cast<long long>(units)));
-    int64_t expectedExponent = -scale;
-    normalise(expected, expectedExponent);
-    if (digits.isEmpty() || expected.isEmpty()) // zero has no sign
-        return digits.isEmpty() && expected.isEmpty();
-    return negative == (units < 0) && digits == expected && exponent == expectedExponent;
-}
-
-QString JoinedDate(const QString& day, const QString& month)
-{
-    QString joined = day + month;
-    joined.chop(1);
-    return joined;
-}
-
-Verdict Check(Variant variant, const Task& task, const QString& answer)
-{
-    switch (variant) {
-    case Variant::Interest: {
-        const Record& r = task[0];
-        if (!TryStrToFloat(answer))
-            return {Outcome::Invalid,
-                    QStringLiteral("In der ersten Zeile muss ein Kommazahl stehen!")};
-        if (DecimalEquals(answer, r.interest, 2))
-            return {Outcome::Right,
-                    QStringLiteral("Der Zins in der ersten Zeile wurde richtig berechnet!")};
-        return {Outcome::Wrong,
-                QStringLiteral("In der ersten Zeile ergibt sich bei%1 Tagen %2 DM Zins.")
-                    .arg(InterestDays(r))
-                    .arg(InterestText(r.interest))};
-    }
-    case Variant::Rate: {
-        const Record& r = task[2];
-        const std::optional<Extended> value = TryStrToFloat(answer);
-        if (!value)
-            return {
-                Outcome::Invalid,
-                QStringLiteral("In der dritten Zeile muss ein Zinssatz (eine Kommazahl) stehen!")};
-        const Extended tenths = *value * 10;
-        if (tenths == r.rate)
-            return {Outcome::Right,
-                    QStringLiteral("Der Zinssatz in der 3.Zeile wurde richtig berechnet!")};
-        return {Outcome::Wrong,
-                QStringLiteral("Der Zinssatz müsste lauten : %1 %").arg(RateText(r.rate))};
-    }
-    case Variant::Capital: {
-        const Record& r = task[3];
-        if (!TryStrToFloat(answer))
-            return {Outcome::Invalid, QStringLiteral("In der vierten Zeile muss ein Zahl stehen!")};
-        if (DecimalEquals(answer, r.capital, 0))
-            return {Outcome::Right, QStringLiteral("Das Kapital wurde richtig berechnet!")};
-        return {Outcome::Wrong,
-                QStringLiteral("In der vierten Zeile ergibt sich bei%1 Tagen %2 DM Kapital.")
-                    .arg(InterestDays(r))
-                    .arg(r.capital)};
-    }
-    case Variant::PayoutDay:
-        break;
-    }
-    const QString expected = DateText(task[1].payout);
-    if (answer == expected)
-        return {Outcome::Right, QStringLiteral("Das Auszahlungsdatum stimmt genau !")};
-    return {Outcome::Wrong,
-            QStringLiteral("In der zweiten Zeile ist das Auszahlungsdatum der ") + expected};
-}
-
-} // namespace zins
 
 namespace {
 
@@ -354,25 +122,13 @@ protected:
 } // namespace
 
 TfmZins::TfmZins(QWidget* parent)
-    : TfmVorlage(parent)
+    : TfmExercise(parent)
 {
     setObjectName(QStringLiteral("fmZins"));
     setWindowTitle(QStringLiteral("Zinsrechnung"));
     setInvalidEntry(TInvalidEntry::ResetAsFailure);
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::red);
-    setPalette(pal);
-    QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setPixelSize(15);
-    windowFont.setBold(true);
-    setFont(windowFont);
-    // The bottom panel keeps the template's own font.
-    QFont panelFont(QStringLiteral("Tahoma"));
-    panelFont.setPixelSize(13);
-    panelFont.setBold(false);
-    Panel6->setFont(panelFont);
-
+    setLook();
     Image1 = MakeChild<TImage>(this, "Image1", 20, 8, 161, 121);
     Image1->loadSvg(QStringLiteral(":/zins.svg"));
     SetAccessibleTexts(Image1, QStringLiteral("Bild: Sparschwein"), QString());
@@ -397,6 +153,28 @@ TfmZins::TfmZins(QWidget* parent)
                          QStringLiteral("Kapital ausrechnen"),
                          QStringLiteral("Auszahlungstag ausrechnen (schwer)")});
 
+    settleAnswers();
+    laTaskText->setText(QStringLiteral("Berechne jeweils den Inhalt der Felder"));
+    SetTips({QStringLiteral("Jahreszins = Zinssatz·Kapital"),
+             QStringLiteral("Zins für eine bestimmte Tageszahl ist Tageszahl/360·Jahreszins"),
+             QStringLiteral("Berechne möglichst zuerst den Jahreszins."),
+             QStringLiteral("Denke auch daran, den Dreisatz zu verwnden.")});
+    for (int day = 1; day <= 30; ++day)
+        ComboBox1->addItem(QStringLiteral("%1.").arg(day));
+    for (int month = 1; month <= 12; ++month)
+        ComboBox2->addItem(QStringLiteral("%1.").arg(month));
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox2->setCurrentIndex(-1);
+    // The first variant is chosen; only a choice made after this point starts a task.
+    showVariant();
+    connect(ComboBox3, &QComboBox::currentIndexChanged, this,
+            [this] { RunHandler([this] { ComboBox3Change(); }); });
+
+    setClientSize(792, 445);
+}
+
+void TfmZins::settleAnswers()
+{
     // The controls keep their usual colours; the style would tint their frames with the red.
     QPalette plain = palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
@@ -432,36 +210,22 @@ TfmZins::TfmZins(QWidget* parent)
                        QString());
     LabelField(Label2, ComboBox3);
     AddTaskPart([this] { return zins::AskedRowText(task(), variant()); });
-
-    laTaskText->setText(QStringLiteral("Berechne jeweils den Inhalt der Felder"));
-
-    setClientSize(792, 445);
 }
 
-void TfmZins::FormCreate()
+void TfmZins::setLook()
 {
-    TfmVorlage::FormCreate();
-    SetTips({QStringLiteral("Jahreszins = Zinssatz·Kapital"),
-             QStringLiteral("Zins für eine bestimmte Tageszahl ist Tageszahl/360·Jahreszins"),
-             QStringLiteral("Berechne möglichst zuerst den Jahreszins."),
-             QStringLiteral("Denke auch daran, den Dreisatz zu verwnden.")});
-    ComboBox1->clear();
-    ComboBox2->clear();
-    for (int day = 1; day <= 30; ++day)
-        ComboBox1->addItem(QStringLiteral("%1.").arg(day));
-    for (int month = 1; month <= 12; ++month)
-        ComboBox2->addItem(QStringLiteral("%1.").arg(month));
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox2->setCurrentIndex(-1);
-
-    {
-        const QSignalBlocker blocker(ComboBox3);
-        ComboBox3->setCurrentIndex(0);
-    }
-    ComboBox3Change();
-    // Only a choice made after this point starts a task of its own.
-    connect(ComboBox3, &QComboBox::currentIndexChanged, this,
-            [this] { RunHandler([this] { ComboBox3Change(); }); });
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::red);
+    setPalette(pal);
+    QFont windowFont(QStringLiteral("Tahoma"));
+    windowFont.setPixelSize(15);
+    windowFont.setBold(true);
+    setFont(windowFont);
+    // The bottom panel keeps the template's own font.
+    QFont panelFont(QStringLiteral("Tahoma"));
+    panelFont.setPixelSize(13);
+    panelFont.setBold(false);
+    Panel6->setFont(panelFont);
 }
 
 zins::Variant TfmZins::variant() const
@@ -470,33 +234,66 @@ zins::Variant TfmZins::variant() const
     return index >= 1 && index <= 3 ? static_cast<zins::Variant>(index) : zins::Variant::Interest;
 }
 
-zins::Task TfmZins::task() const
+zins::Task TfmZins::DrawTask()
 {
-    zins::Task t;
-    for (int i = 0; i < 4; ++i)
-        t[i] = {TaskValues[5 * i], TaskValues[5 * i + 1], TaskValues[5 * i + 2],
-                TaskValues[5 * i + 3], TaskValues[5 * i + 4]};
-    return t;
+    return zins::MakeTask(Random());
 }
 
-void TfmZins::setTask(const zins::Task& task)
+void TfmZins::ShowTask(const zins::Task& task)
 {
     const QStringList header = zins::HeaderTexts();
     for (int col = 0; col < 5; ++col)
         StringGrid1->item(0, col)->setText(header[col]);
     for (int i = 0; i < 4; ++i) {
-        const zins::Record& r = task[i];
-        TaskValues[5 * i] = r.capital;
-        TaskValues[5 * i + 1] = r.rate;
-        TaskValues[5 * i + 2] = r.deposit;
-        TaskValues[5 * i + 3] = r.payout;
-        TaskValues[5 * i + 4] = r.interest;
-        const QStringList cells = zins::RowTexts(r);
+        const QStringList cells = zins::RowTexts(task[i]);
         for (int col = 0; col < 5; ++col)
             StringGrid1->item(i + 1, col)->setText(cells[col]);
     }
     markAskedCell();
-    TaskChanged();
+}
+
+QLineEdit* TfmZins::answerEdit(zins::Variant variant) const
+{
+    const std::array<QLineEdit*, zins::VariantCount> edits{Edit1, Edit3, Edit4, nullptr};
+    return edits[static_cast<size_t>(variant)];
+}
+
+void TfmZins::ResetAnswer()
+{
+    for (int v = 0; v < zins::VariantCount; ++v)
+        if (QLineEdit* edit = answerEdit(static_cast<zins::Variant>(v)))
+            edit->setText(zins::InitialAnswer(static_cast<zins::Variant>(v)));
+}
+
+void TfmZins::ResetEntry()
+{
+    if (QLineEdit* edit = answerEdit(variant()))
+        edit->setText(zins::InitialAnswer(variant()));
+}
+
+void TfmZins::showVariant()
+{
+    const zins::Variant v = variant();
+    QLineEdit* const edit = answerEdit(v);
+    for (QWidget* w : std::initializer_list<QWidget*>{Edit1, ComboBox1, ComboBox2, Edit3, Edit4})
+        w->setVisible(w == edit || (!edit && (w == ComboBox1 || w == ComboBox2)));
+    StringGrid1->setCurrentCell(zins::AskedCell(v).y(), 0);
+}
+
+void TfmZins::ComboBox3Change()
+{
+    showVariant();
+    NewTask();
+}
+
+void TfmZins::CheckAnswer()
+{
+    const zins::Variant v = variant();
+    const QLineEdit* const edit = answerEdit(v);
+    Conclude(
+        zins::Check(v, task(),
+                    edit ? edit->text()
+                         : zins::JoinedDate(ComboBox1->currentText(), ComboBox2->currentText())));
 }
 
 void TfmZins::markAskedCell()
@@ -513,80 +310,4 @@ void TfmZins::markAskedCell()
                                                           : QVariant());
         }
     }
-}
-
-void TfmZins::ComboBox3Change()
-{
-    for (QWidget* w : std::initializer_list<QWidget*>{Edit1, ComboBox1, ComboBox2, Edit3, Edit4})
-        w->hide();
-    const zins::Variant v = variant();
-    switch (v) {
-    case zins::Variant::Interest:
-        Edit1->show();
-        break;
-    case zins::Variant::Rate:
-        Edit3->show();
-        break;
-    case zins::Variant::Capital:
-        Edit4->show();
-        break;
-    case zins::Variant::PayoutDay:
-        ComboBox1->show();
-        ComboBox2->show();
-        break;
-    }
-    StringGrid1->setCurrentCell(zins::AskedCell(v).y(), 0);
-    NewTask();
-}
-
-void TfmZins::NewTask()
-{
-    setTask(zins::MakeTask(Random()));
-    Edit1->setText(zins::InitialAnswer(zins::Variant::Interest));
-    Edit3->setText(zins::InitialAnswer(zins::Variant::Rate));
-    Edit4->setText(zins::InitialAnswer(zins::Variant::Capital));
-    sbCheckIt->setEnabled(true);
-}
-
-QString TfmZins::answerText(zins::Variant variant) const
-{
-    switch (variant) {
-    case zins::Variant::Interest:
-        return Edit1->text();
-    case zins::Variant::Rate:
-        return Edit3->text();
-    case zins::Variant::Capital:
-        return Edit4->text();
-    case zins::Variant::PayoutDay:
-        break;
-    }
-    return zins::JoinedDate(ComboBox1->currentText(), ComboBox2->currentText());
-}
-
-void TfmZins::ResetEntry()
-{
-    resetAnswer(variant());
-}
-
-void TfmZins::resetAnswer(zins::Variant variant)
-{
-    switch (variant) {
-    case zins::Variant::Interest:
-        Edit1->setText(zins::InitialAnswer(variant));
-        break;
-    case zins::Variant::Rate:
-        Edit3->setText(zins::InitialAnswer(variant));
-        break;
-    case zins::Variant::Capital:
-        Edit4->setText(zins::InitialAnswer(variant));
-        break;
-    case zins::Variant::PayoutDay:
-        break;
-    }
-}
-
-void TfmZins::CheckAnswer()
-{
-    const zins::Variant v = variant();
-    Conclude(zins::Check(v, task(), answerText(v)));
 }

@@ -67,6 +67,10 @@ void TfmVorlage::setClientSize(int width, int height)
 void TfmVorlage::FormCreate()
 {
     TipIndex = 0;
+    // An animated task is drawn when its window is chosen, so that the order of
+    // draws follows the pupil's choices.
+    if (!m_animatesTask)
+        NewTask();
 }
 
 void TfmVorlage::NewTask()

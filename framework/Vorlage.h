@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TaskNumbers.h"
+#include "core/Verdict.h"
 #include "platform/Application.h"
 #include "platform/Widgets.h"
 
@@ -12,16 +14,6 @@
 #include <cstdint>
 #include <functional>
 #include <vector>
-
-// The result of evaluating an answer.
-enum class TOutcome { Right, Wrong, Invalid };
-
-struct TVerdict {
-    TOutcome outcome;
-    // Wrong: the correction. Invalid: what the entry lacks. Right: a message of
-    // the exercise's own, or empty for a praise drawn from the five.
-    QString message;
-};
 
 // What an entry that is no number does to the task and the series.
 enum class TInvalidEntry {
@@ -45,7 +37,8 @@ class TfmVorlage : public QWidget, public TKeyPreviewForm {
 public:
     explicit TfmVorlage(QWidget* parent = nullptr);
 
-    // Runs once after construction, with the window's program-wide reference set.
+    // Runs once after construction, with the window's program-wide reference set:
+    // starts the hints and makes the first task, unless the task is animated.
     virtual void FormCreate();
 
     // Makes and shows a new task; every exercise overrides it.
@@ -105,6 +98,10 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
     void setInvalidEntry(TInvalidEntry policy) { m_invalidEntry = policy; }
+    // An animated task waits for its window to show, and "Bewerten" for the
+    // animation to end.
+    void setAnimatesTask(bool animates) { m_animatesTask = animates; }
+    bool AnimatesTask() const { return m_animatesTask; }
     void setClosesTaskOnVerdict(bool closes) { m_closesTask = closes; }
     // Puts the answer back to its start after an invalid entry.
     virtual void ResetEntry() {}
@@ -135,6 +132,39 @@ private:
     TAlignLayout* m_layout;
     TInvalidEntry m_invalidEntry = TInvalidEntry::Refuse;
     bool m_closesTask = true;
+    bool m_animatesTask = false;
 };
 
 extern TfmVorlage* fmVorlage;
+
+// An exercise whose task is a `Task`, kept in TaskValues from index `First` on
+// (see EachNumber). The exercise draws a task, shows it and resets its answer;
+// the template keeps it, tells screen readers and opens "Bewerten".
+template <class Task, std::size_t First = 0> class TfmExercise : public TfmVorlage {
+public:
+    using TfmVorlage::TfmVorlage;
+
+    Task task() const { return TakeNumbers<Task>(TaskValues, First); }
+    void setTask(const Task& task)
+    {
+        PutNumbers(task, TaskValues, First);
+        ShowTask(task);
+        TaskChanged();
+    }
+
+    void NewTask() override
+    {
+        setTask(DrawTask());
+        ResetAnswer();
+        if (!AnimatesTask())
+            sbCheckIt->setEnabled(true);
+    }
+
+protected:
+    // A new task from the program-wide generator.
+    virtual Task DrawTask() = 0;
+    // Shows the task in the window's controls.
+    virtual void ShowTask(const Task& task) = 0;
+    // Puts the answer controls to their start for a new task.
+    virtual void ResetAnswer() {}
+};

@@ -1,6 +1,6 @@
 #include "framework/share2.h"
 
-#include "platform/Random.h"
+#include "core/Random.h"
 
 TShared* Shared = nullptr;
 

@@ -3,7 +3,7 @@
 // only outside 1E-5 .. 1E15, and within half a unit of the last digit.
 #include "FuzzInput.h"
 
-#include "platform/Numbers.h"
+#include "core/Numbers.h"
 
 #include <QRegularExpression>
 

@@ -2,8 +2,8 @@
 // character, the value compared with Qt's own (independent) parser.
 #include "FuzzInput.h"
 
-#include "platform/Exception.h"
-#include "platform/Numbers.h"
+#include "core/Exception.h"
+#include "core/Numbers.h"
 
 #include <QLocale>
 #include <QRegularExpression>

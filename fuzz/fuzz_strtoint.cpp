@@ -3,8 +3,8 @@
 // "x", "X" or "0x"/"0X", nothing else, and the signed 32-bit range.
 #include "FuzzInput.h"
 
-#include "platform/Exception.h"
-#include "platform/Numbers.h"
+#include "core/Exception.h"
+#include "core/Numbers.h"
 
 #include <optional>
 #include <string>

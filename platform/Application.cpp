@@ -2,7 +2,7 @@
 
 #include "platform/Accessible.h"
 #include "platform/Dialogs.h"
-#include "platform/Exception.h"
+#include "core/Exception.h"
 
 #include <QBuffer>
 #include <QFile>

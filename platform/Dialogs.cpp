@@ -1,6 +1,6 @@
 #include "platform/Dialogs.h"
 
-#include "platform/Exception.h"
+#include "core/Exception.h"
 #include "platform/Widgets.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "platform/Widgets.h"
 
-#include "platform/Numbers.h"
+#include "core/Numbers.h"
 #include "platform/Prerendered.h"
 
 #include <QAbstractItemDelegate>

@@ -6,7 +6,7 @@
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
-#include "platform/Random.h"
+#include "core/Random.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -10,7 +10,7 @@
 #include "exercises/Schaetzen.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
-#include "platform/Random.h"
+#include "core/Random.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -82,7 +82,7 @@ const std::vector<TToldRow> Told{
          Numbers heights;
          for (int i = 0; i < 3; ++i) {
              const int before = std::array{120, 166, 94}[i];
-             heights << before << wachstum::GrownHeight(before, 30, fmWachstum->steps()[i]);
+             heights << before << wachstum::GrownHeight(before, 30, fmWachstum->task()[i]);
          }
          return heights;
      }},

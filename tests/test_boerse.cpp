@@ -3,7 +3,7 @@
 #include "TestPixels.h"
 
 #include "exercises/Boerse.h"
-#include "platform/Random.h"
+#include "core/Random.h"
 #include "xshape/XShape.h"
 
 #include <QComboBox>

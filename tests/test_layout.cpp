@@ -383,7 +383,7 @@ private slots:
             {0, 12, 4000, 480, -7});
         row("Schätzen", [] { fmSchaetzen->setTask({3, 7, 11}); }, {3, 7, 11, -7});
         row("Steigung", [] { fmSteigung->setTask({12, 5, 30}); }, {12, 5, 30, -7});
-        row("Wachstum", [] { fmWachstum->setSteps({1, 4, 0}); }, {-7, 1, 4, 0, -7});
+        row("Wachstum", [] { fmWachstum->setTask({1, 4, 0}); }, {-7, 1, 4, 0, -7});
         QList<int> dice{2};
         wuerfeln::Task throws;
         throws.sixes = 2;

@@ -2,7 +2,7 @@
 #include "TestMain.h"
 
 #include "exercises/Rabatt.h"
-#include "platform/Numbers.h"
+#include "core/Numbers.h"
 
 #include <QLineEdit>
 

@@ -2,7 +2,7 @@
 #include "TestMain.h"
 
 #include "framework/Vorlage.h"
-#include "platform/Random.h"
+#include "core/Random.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>

@@ -15,7 +15,7 @@ private:
     void runTask(const Steps& s)
     {
         fmWachstum->NewTask();
-        fmWachstum->setSteps(s);
+        fmWachstum->setTask(s);
         for (int tick = 0; tick <= wachstum::AnimSteps; ++tick)
             fmWachstum->Timer1Timer();
     }
@@ -25,7 +25,7 @@ private slots:
     {
         createProgram();
         // No task before the tab is chosen.
-        QCOMPARE(fmWachstum->steps(), (Steps{0, 0, 0}));
+        QCOMPARE(fmWachstum->task(), (Steps{0, 0, 0}));
         QVERIFY(!fmWachstum->Timer1->isActive());
         showTab(ExerciseOf(fmWachstum)->tab);
         QCOMPARE(m_window, fmWachstum);
@@ -85,7 +85,7 @@ private slots:
         QVERIFY(fmWachstum->sbCheckIt->isEnabled());
         // A new task starts over from the reference size at its first step.
         fmWachstum->NewTask();
-        fmWachstum->setSteps({0, 1, 0});
+        fmWachstum->setTask({0, 1, 0});
         fmWachstum->Timer1Timer();
         QCOMPARE(fmWachstum->Image3->height(), wachstum::GrownHeight(166, 1, 1));
         QCOMPARE(fmWachstum->Image3->y() + fmWachstum->Image3->height(), 366);

@@ -1,7 +1,7 @@
 #include "TestMain.h"
 #include "TestPixels.h"
 
-#include "platform/Random.h"
+#include "core/Random.h"
 #include "xshape/ShapeDraw.h"
 #include "xshape/XShape.h"
 

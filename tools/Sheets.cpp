@@ -1,5 +1,6 @@
 #include "tools/Sheets.h"
 
+#include "core/Diagramm.h"
 #include "xshape/Diagram.h"
 #include "xshape/ShapeDraw.h"
 #include "xshape/XShape.h"
@@ -216,23 +217,7 @@ void SetUpChart(TDiagram& d)
 {
     d.setWidth(407);
     d.setHeight(330);
-    d.setColor(clr::White);
-    d.setXMin(-0.2);
-    d.setXMax(3.0);
-    d.setYMin(-10.0);
-    d.setYMax(100.0);
-    d.setXMarkLE(10.0);
-    d.setYMarkLE(20.0);
-    d.setXGridLE(0.25);
-    d.setYGridLE(10.0);
-    d.setXTextLE(10.0);
-    d.setYTextLE(10.0);
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    d.Font().setFont(f);
-    d.GridPen().setColor(clr::Silver);
-    d.GridPen().setStyle(TPenStyle::Dot);
-    d.GridPen().setMode(TPenMode::Mask);
+    d.SetUp(diagramm::Chart);
 }
 
 QImage RenderDiagram(const TDiagram& d, QColor under)

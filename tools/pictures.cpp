@@ -1,5 +1,5 @@
 #include "platform/Application.h"
-#include "platform/Random.h"
+#include "core/Random.h"
 #include "resources/Resources.h"
 #include "tools/Sheets.h"
 #include "xshape/Diagram.h"

@@ -1,6 +1,6 @@
 #include "utils/utils.h"
 
-#include "platform/Numbers.h"
+#include "core/Numbers.h"
 
 void StartProgram(const QString& commandLine, TProcessInformation& info)
 {

@@ -137,6 +137,36 @@ void TDiagram::setDisplayGrid(bool value)
     Invalidate();
 }
 
+void TDiagram::SetUp(const ChartSetup& s)
+{
+    setColor(s.color);
+    setXMin(s.xMin);
+    setXMax(s.xMax);
+    setYMin(s.yMin);
+    setYMax(s.yMax);
+    setXMarkLE(s.xMark);
+    setYMarkLE(s.yMark);
+    setXGridLE(s.xGrid);
+    setYGridLE(s.yGrid);
+    setXTextLE(s.xText);
+    setYTextLE(s.yText);
+    QFont labelFont(QStringLiteral("MS Sans Serif"));
+    labelFont.setPixelSize(11);
+    m_font.setFont(labelFont);
+    m_font.setColor(clr::Black);
+    setArrowSize(4);
+    m_axePen.setWidth(2);
+    if (!s.axes) {
+        m_axePen.setStyle(TPenStyle::Clear);
+        m_markPen.setStyle(TPenStyle::Clear);
+    }
+    m_gridPen.setColor(s.gridColor);
+    m_gridPen.setStyle(TPenStyle::Dot);
+    m_gridPen.setMode(TPenMode::Mask);
+    setDisplayGrid(true);
+    setTransparent(false);
+}
+
 void TDiagram::setColor(TColor value)
 {
     m_color = value;

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "platform/Numbers.h"
+#include "core/Chart.h"
+
+#include "core/Numbers.h"
 #include "xshape/xshape.h"
 
 #include <array>
@@ -61,6 +63,9 @@ public:
 
     TColor Color() const { return m_color; }
     void setColor(TColor value);
+    // Takes the set-up's colour, ranges, steps and grid colour; labels in an
+    // 11-pixel sans serif, a dotted grid, axes of width 2 with arrows of 4.
+    void SetUp(const ChartSetup& setup);
     int32_t Tag = 0;
 
     // The owned objects; changing any of their attributes repaints.

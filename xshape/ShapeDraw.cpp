@@ -1,6 +1,6 @@
 #include "xshape/ShapeDraw.h"
 
-#include "platform/Random.h"
+#include "core/Random.h"
 #include "utils/utils.h"
 
 #include <QImage>

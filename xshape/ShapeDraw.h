@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Canvas.h"
-#include "platform/Numbers.h"
+#include "core/Numbers.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,6 +1,6 @@
 #include "xshape/XCanvas.h"
 
-#include "platform/Numbers.h"
+#include "core/Numbers.h"
 
 #include <QPoint>
 

@@ -1,4 +1,4 @@
-#include "platform/Random.h"
+#include "core/Random.h"
 
 #include <QDateTime>
 #include <QTime>

@@ -1,6 +1,6 @@
-#include "platform/Numbers.h"
+#include "core/Numbers.h"
 
-#include "platform/Exception.h"
+#include "core/Exception.h"
 
 #include <charconv>
 #include <cmath>
