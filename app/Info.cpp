@@ -1,8 +1,8 @@
 #include "app/Info.h"
 
+#include "core/Numbers.h"
 #include "platform/Accessible.h"
 #include "platform/Dialogs.h"
-#include "core/Numbers.h"
 #include "utils/utils.h"
 
 #include <QCoreApplication>

@@ -3,12 +3,12 @@
 #include "app/Exercises.h"
 #include "app/Info.h"
 #include "app/Statistic.h"
+#include "core/Random.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Accessible.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
-#include "core/Random.h"
 #include "utils/utils.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "app/Statistic.h"
 
+#include "core/Numbers.h"
 #include "framework/share2.h"
 #include "platform/Accessible.h"
-#include "core/Numbers.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
 #include "platform/Application.h"
 
+#include "core/Exception.h"
 #include "platform/Accessible.h"
 #include "platform/Dialogs.h"
-#include "core/Exception.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -3,10 +3,10 @@
 #include "app/Exercises.h"
 #include "app/Forms.h"
 #include "app/Main.h"
+#include "core/Random.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
-#include "core/Random.h"
 
 #include <QApplication>
 #include <QComboBox>

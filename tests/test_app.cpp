@@ -6,11 +6,11 @@
 #include "app/Forms.h"
 #include "app/Main.h"
 #include "app/Statistic.h"
+#include "core/Random.h"
 #include "exercises/Rabatt.h"
 #include "exercises/Schaetzen.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
-#include "core/Random.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -2,8 +2,8 @@
 #include "TestMain.h"
 #include "TestPixels.h"
 
-#include "exercises/Boerse.h"
 #include "core/Random.h"
+#include "exercises/Boerse.h"
 #include "xshape/XShape.h"
 
 #include <QComboBox>

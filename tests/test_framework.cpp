@@ -1,10 +1,10 @@
 #include "TestMain.h"
 
+#include "core/Exception.h"
+#include "core/Random.h"
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
-#include "core/Exception.h"
-#include "core/Random.h"
 
 #include <QLineEdit>
 #include <QProgressBar>

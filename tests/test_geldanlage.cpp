@@ -1,8 +1,8 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
 
-#include "exercises/Geldanlage.h"
 #include "core/Numbers.h"
+#include "exercises/Geldanlage.h"
 
 #include <QLineEdit>
 

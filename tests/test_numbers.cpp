@@ -1,9 +1,9 @@
 #include "TestMain.h"
 
-#include "platform/Dialogs.h"
 #include "core/Exception.h"
 #include "core/Numbers.h"
 #include "core/Random.h"
+#include "platform/Dialogs.h"
 
 #include <QDateTime>
 

@@ -1,8 +1,8 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
 
-#include "exercises/Rabatt.h"
 #include "core/Numbers.h"
+#include "exercises/Rabatt.h"
 
 #include <QLineEdit>
 

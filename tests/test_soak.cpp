@@ -1,8 +1,8 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
 
-#include "framework/Vorlage.h"
 #include "core/Random.h"
+#include "framework/Vorlage.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>

@@ -1,5 +1,5 @@
-#include "platform/Application.h"
 #include "core/Random.h"
+#include "platform/Application.h"
 #include "resources/Resources.h"
 #include "tools/Sheets.h"
 #include "xshape/Diagram.h"

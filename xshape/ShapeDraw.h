@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Canvas.h"
 #include "core/Numbers.h"
+#include "platform/Canvas.h"
 
 #include <QPoint>
 #include <QRect>
