@@ -78,6 +78,31 @@ private:
     QStringList m_messages;
 
 private slots:
+    void title_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("title");
+        QTest::addRow("program") << "/usr/bin/prozentrechnung"
+                                 << "Prozentrechnung";
+        QTest::addRow("upper") << "PROZENT.EXE"
+                               << "Prozent";
+        QTest::addRow("two dots") << "a.b.c"
+                                  << "A";
+    }
+    void title()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, title);
+        QCOMPARE(TitleFromFileName(file), title);
+    }
+
+    void errorTextGetsFullStop()
+    {
+        QCOMPARE(ErrorText("'x' ist kein gültiger Integerwert"),
+                 "'x' ist kein gültiger Integerwert.");
+        QCOMPARE(ErrorText("Schon da."), "Schon da.");
+    }
+
     void init()
     {
         m_messages.clear();

@@ -1,11 +1,9 @@
-#include "TestMain.h"
-
 #include "core/Exception.h"
 #include "core/Numbers.h"
 #include "core/Random.h"
-#include "platform/Dialogs.h"
 
 #include <QDateTime>
+#include <QtTest>
 
 #include <clocale>
 #include <ctime>
@@ -231,34 +229,9 @@ private slots:
         QCOMPARE(FloatToStr(static_cast<Extended>(value)), text);
     }
 
-    void title_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("title");
-        QTest::addRow("program") << "/usr/bin/prozentrechnung"
-                                 << "Prozentrechnung";
-        QTest::addRow("upper") << "PROZENT.EXE"
-                               << "Prozent";
-        QTest::addRow("two dots") << "a.b.c"
-                                  << "A";
-    }
-    void title()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, title);
-        QCOMPARE(TitleFromFileName(file), title);
-    }
-
-    void errorTextGetsFullStop()
-    {
-        QCOMPARE(ErrorText("'x' ist kein gültiger Integerwert"),
-                 "'x' ist kein gültiger Integerwert.");
-        QCOMPARE(ErrorText("Schon da."), "Schon da.");
-    }
-
 private:
     QByteArray m_locale;
 };
 
-TRAINER_TEST_MAIN(TestNumbers)
+QTEST_GUILESS_MAIN(TestNumbers)
 #include "test_numbers.moc"
