@@ -1,5 +1,6 @@
 #include "core/Boerse.h"
 
+#include "core/Numbers.h"
 #include "core/Random.h"
 
 #include <QStringList>
@@ -23,14 +24,7 @@ int32_t Difference(int32_t start, int32_t change)
 {
     // In whole numbers, so that a half such as 150 * 55 / 100 = 82.5 is an
     // exact half whatever binary form 0.55 has.
-    const int64_t q = static_cast<int64_t>(start) * change;
-    int64_t quotient = q / 100;
-    const int64_t rest = q % 100; // same sign as q
-    if (rest > 50 || (rest == 50 && quotient % 2 != 0))
-        ++quotient;
-    else if (rest < -50 || (rest == -50 && quotient % 2 != 0))
-        --quotient;
-    return static_cast<int32_t>(quotient);
+    return static_cast<int32_t>(DivideEven(static_cast<int64_t>(start) * change, 100));
 }
 
 int32_t EndValue(int32_t start, int32_t change)

@@ -1,5 +1,6 @@
 #include "core/Flaechen.h"
 
+#include "core/Numbers.h"
 #include "core/Random.h"
 
 #include <algorithm>
@@ -54,11 +55,7 @@ int32_t ExpectedPercent(const Task& task)
     const int64_t whole = static_cast<int64_t>(task.blue.width()) * task.blue.height();
     if (whole <= 0)
         return 0;
-    int64_t quotient = part / whole;
-    const int64_t twiceRemainder = 2 * (part % whole);
-    if (twiceRemainder > whole || (twiceRemainder == whole && quotient % 2 != 0))
-        ++quotient;
-    return static_cast<int32_t>(quotient);
+    return static_cast<int32_t>(DivideEven(part, whole));
 }
 
 bool IsRight(const Task& task, int pickedIndex)

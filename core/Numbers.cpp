@@ -38,6 +38,18 @@ locale_t CNumericLocale()
 
 } // namespace
 
+int64_t DivideEven(int64_t numerator, int64_t denominator)
+{
+    int64_t quotient = numerator / denominator;
+    const int64_t twiceRest = 2 * (numerator % denominator); // the sign of the numerator
+    const bool odd = quotient % 2 != 0;
+    if (twiceRest > denominator || (twiceRest == denominator && odd))
+        ++quotient;
+    else if (twiceRest < -denominator || (twiceRest == -denominator && odd))
+        --quotient;
+    return quotient;
+}
+
 std::optional<int32_t> TryStrToInt(const QString& text)
 {
     const qsizetype n = text.size();

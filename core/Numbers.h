@@ -15,6 +15,10 @@ using Extended = long double;
 // Nearest whole number, an exact half to the even neighbour (12.5 -> 12, 37.5 -> 38).
 int64_t RoundEven(Extended x);
 
+// numerator / denominator (denominator > 0) to the nearest whole number, an exact
+// half to the even neighbour, computed exactly (-250 / 100 -> -2, 82.5 -> 82).
+int64_t DivideEven(int64_t numerator, int64_t denominator);
+
 // Whole-number conversion: leading blanks, optional sign, decimal digits, or
 // hexadecimal digits after "$", "x", "X" or "0x"; nothing else; signed 32-bit range.
 std::optional<int32_t> TryStrToInt(const QString& text);

@@ -30,11 +30,7 @@ int32_t ExpectedPrice(const Task& task)
 {
     const int64_t q =
         static_cast<int64_t>(task.price) * (100 - task.discount1) * (100 - task.discount2);
-    int64_t quotient = q / 10000;
-    const int64_t remainder = q % 10000;
-    if (remainder > 5000 || (remainder == 5000 && quotient % 2 != 0))
-        ++quotient;
-    return static_cast<int32_t>(quotient);
+    return static_cast<int32_t>(DivideEven(q, 10000));
 }
 
 bool IsRight(const Task& task, int32_t answer)

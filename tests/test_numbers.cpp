@@ -100,6 +100,26 @@ private slots:
         QCOMPARE(RoundEven(static_cast<Extended>(1) * 100 / 8), 12);
     }
 
+    void divideEven_data()
+    {
+        QTest::addColumn<qint64>("numerator");
+        QTest::addColumn<qint64>("denominator");
+        QTest::addColumn<qint64>("expected");
+        const qint64 rows[][3] = {
+            {250, 100, 2},   {350, 100, 4},   {249, 100, 2},   {251, 100, 3}, {-250, 100, -2},
+            {-350, 100, -4}, {-251, 100, -3}, {-249, 100, -2}, {5, 2, 2},     {7, 2, 4},
+            {1, 3, 0},       {2, 3, 1},       {0, 7, 0},       {-1, 3, 0},    {-2, 3, -1}};
+        for (const auto& r : rows)
+            QTest::addRow("%lld/%lld", r[0], r[1]) << r[0] << r[1] << r[2];
+    }
+    void divideEven()
+    {
+        QFETCH(qint64, numerator);
+        QFETCH(qint64, denominator);
+        QFETCH(qint64, expected);
+        QCOMPARE(DivideEven(numerator, denominator), expected);
+    }
+
     void strToInt_data()
     {
         QTest::addColumn<QString>("text");
