@@ -2,7 +2,10 @@
 
 #include "framework/share2.h"
 #include "platform/Accessible.h"
+#include "platform/AlignLayout.h"
+#include "platform/MakeChild.h"
 #include "platform/Numbers.h"
+#include "platform/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

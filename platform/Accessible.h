@@ -19,9 +19,15 @@ enum class TAccessibleRole { Frame, Graphic, Chart, Button };
 // the application object calls it once it is made.
 void InstallAccessibleFactory();
 
-// Gives every widget of the class (and of classes derived from it) the role.
-// Register before the first widget of the class is made: a static registrar
-// in the class's own source file does that.
+// Gives every widget of class W (and of classes derived from it that have no
+// role of their own) the role. Register before the first widget of the class is
+// made: a static registrar in the class's own source file does that.
+template <class W> bool RegisterAccessible(TAccessibleRole role)
+{
+    return RegisterAccessibleClass(W::staticMetaObject.className(), role);
+}
+
+// The same by the class's name: only for registrars not yet made by type.
 bool RegisterAccessibleClass(const char* className, TAccessibleRole role);
 
 // Links a label with the field it names: the label becomes the field's buddy

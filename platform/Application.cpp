@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Dialogs.h"
 #include "platform/Exception.h"
 
@@ -59,9 +60,7 @@ void TApplication::setUpFonts()
     if (!tahoma)
         QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    QApplication::setFont(font);
+    QApplication::setFont(PixelFont(QStringLiteral("Tahoma"), 13));
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

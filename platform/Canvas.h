@@ -29,6 +29,19 @@ constexpr TColor White = 0xFFFFFF;
 QColor ToQColor(TColor c);
 TColor FromQColor(const QColor& c);
 
+inline int GetRed(TColor c)
+{
+    return static_cast<int>(c & 0xFF);
+}
+inline int GetGreen(TColor c)
+{
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+inline int GetBlue(TColor c)
+{
+    return static_cast<int>((c >> 16) & 0xFF);
+}
+
 enum class TPenStyle { Solid, Dash, Dot, DashDot, Clear };
 enum class TPenMode { Copy, Xor, Mask, Not };
 enum class TBrushStyle { Solid, Clear };
@@ -190,3 +203,8 @@ private:
     QPoint m_penPos;
     bool m_transparentText = false;
 };
+
+// A vertical gradient in horizontal bands of height b (at least 3): n = rounded(h / b),
+// bands 0..n from startColor to endColor, each one row taller so they meet.
+void FillGradient(TCanvas& canvas, TColor startColor, TColor endColor, int width, int height,
+                  int bandHeight);

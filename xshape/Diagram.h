@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Numbers.h"
-#include "xshape/xshape.h"
+#include "xshape/GraphicControl.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 
 #include "platform/Canvas.h"
 #include "platform/Numbers.h"
+#include "xshape/GraphicControl.h"
 #include "xshape/ShapeDraw.h"
-#include "xshape/xshape.h"
 
 #include <QString>
 
