@@ -2,8 +2,10 @@
 
 #include "core/Numbers.h"
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Dialogs.h"
-#include "utils/utils.h"
+#include "platform/MakeChild.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -63,9 +65,7 @@ TfmInfo::TfmInfo(QWidget* parent)
     setWindowTitle(QStringLiteral("fmInfo"));
     setModal(true);
     setFixedSize(381, 224);
-    QFont small(QStringLiteral("Tahoma"));
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(PixelFont(QStringLiteral("Tahoma"), 11));
 
     PaintBox1 = MakeChild<TPaintBox>(this, "PaintBox1", 8, 8, 57, 209);
     PaintBox1->OnPaint = [this](TCanvas& canvas) {
@@ -77,12 +77,9 @@ TfmInfo::TfmInfo(QWidget* parent)
     SetAccessibleTexts(PaintBox1, QStringLiteral("Farbverlauf"), QString());
     SetAccessibleTexts(Image1, QStringLiteral("Programmsymbol"), QString());
 
-    QFont title(QStringLiteral("Tahoma"));
-    title.setPixelSize(27);
-    QFont normal(QStringLiteral("Tahoma"));
-    normal.setPixelSize(13);
+    const QFont normal = PixelFont(QStringLiteral("Tahoma"), 13);
     Label1 = MakeChild<QLabel>(this, "Label1", 80, 8, 77, 33, QStringLiteral("Label1"));
-    Label1->setFont(title);
+    Label1->setFont(PixelFont(QStringLiteral("Tahoma"), 27));
     Bevel2 = MakeChild<QFrame>(this, "Bevel2", 80, 176, 293, 10);
     Bevel2->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Bevel2->setGeometry(80, 176, 293, 2);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Canvas.h"
-#include "platform/Widgets.h"
+#include "platform/PaintBox.h"
 
 #include <QDate>
 #include <QDateTime>

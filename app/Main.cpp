@@ -7,9 +7,11 @@
 #include "framework/Vorlage.h"
 #include "framework/share2.h"
 #include "platform/Accessible.h"
-#include "platform/Desktop.h"
+#include "platform/AlignLayout.h"
+#include "platform/Appearance.h"
 #include "platform/Dialogs.h"
-#include "utils/utils.h"
+#include "platform/MakeChild.h"
+#include "platform/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -24,7 +26,7 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
-[[maybe_unused]] const bool FrameRole = RegisterAccessibleClass("TForm2", TAccessibleRole::Frame);
+[[maybe_unused]] const bool FrameRole = RegisterAccessible<TForm2>(TAccessibleRole::Frame);
 
 constexpr int OuterWidth = 800;
 constexpr int OuterHeight = 102;
@@ -56,6 +58,14 @@ public:
     }
 };
 
+// Runs a handler of the strip when `signal` comes, as every event handler runs.
+template <class Sender, class Signal>
+void ConnectHandler(TForm2* form, Sender* sender, Signal signal, void (TForm2::*handler)())
+{
+    QObject::connect(sender, signal, form,
+                     [form, handler] { RunHandler([form, handler] { (form->*handler)(); }); });
+}
+
 } // namespace
 
 TfmVorlage* TForm2::ExerciseWindow(int tabIndex)
@@ -83,10 +93,37 @@ TForm2::TForm2(QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
+    createMenu(outer);
 
+    m_client = new QWidget(this);
+    outer->addWidget(m_client);
+    auto* align = new TAlignLayout(m_client);
+    createPanel(align);
+    createTabs(align);
+
+    // A frame thicker than the strip's outer size allows for makes it larger,
+    // never its menu, buttons or tab row smaller.
+    const QSize leastClient(Panel1->width(), MainMenu1->sizeHint().height() + Panel1->height() +
+                                                 TabControl1->height());
+    setFixedSize(OuterWidth, OuterHeight);
+    SetOuterGeometry(this, QRect(338, 104, OuterWidth, OuterHeight), leastClient);
+
+    // Once the strip has come to rest (a drag ends), the pair is put where it fits.
+    m_fit->setSingleShot(true);
+    m_fit->setInterval(250);
+    connect(m_fit, &QTimer::timeout, this, &TForm2::fitToScreen);
+}
+
+void TForm2::createMenu(QVBoxLayout* outer)
+{
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     outer->setMenuBar(MainMenu1);
+    auto addMenu = [this](const char* name, const QString& title) {
+        QMenu* menu = MainMenu1->addMenu(title);
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
     auto addItem = [this](QMenu* menu, const char* name, const QString& text,
                           const QKeySequence& key, void (TForm2::*handler)()) {
         QAction* a = menu->addAction(text);
@@ -94,51 +131,47 @@ TForm2::TForm2(QWidget* parent)
         a->setShortcut(key);
         // The strip's shortcuts also work while the exercise window has the focus.
         a->setShortcutContext(Qt::ApplicationShortcut);
-        connect(a, &QAction::triggered, this,
-                [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+        ConnectHandler(this, a, &QAction::triggered, handler);
         return a;
     };
-    Datei1 = MainMenu1->addMenu(QStringLiteral("&Datei"));
-    Datei1->setObjectName(QStringLiteral("Datei1"));
+    Datei1 = addMenu("Datei1", QStringLiteral("&Datei"));
     Beenden1 = addItem(Datei1, "Beenden1", QStringLiteral("&Beenden"),
                        QKeySequence(Qt::ALT | Qt::Key_F4), &TForm2::Beenden1Click);
-    Tools1 = MainMenu1->addMenu(QStringLiteral("&Tools"));
-    Tools1->setObjectName(QStringLiteral("Tools1"));
+    Tools1 = addMenu("Tools1", QStringLiteral("&Tools"));
     Rechner1 = addItem(Tools1, "Rechner1", QStringLiteral("&Rechner"), QKeySequence(Qt::Key_F5),
                        &TForm2::Rechner1Click);
     Statistik1 = addItem(Tools1, "Statistik1", QStringLiteral("&Statistik"),
                          QKeySequence(Qt::Key_F6), &TForm2::Statistik1Click);
-    info1 = MainMenu1->addMenu(QStringLiteral("&Hilfe"));
-    info1->setObjectName(QStringLiteral("info1"));
+    info1 = addMenu("info1", QStringLiteral("&Hilfe"));
     Info2 = addItem(info1, "Info2", QStringLiteral("&Info"), QKeySequence(), &TForm2::Info2Click);
+}
 
-    m_client = new QWidget(this);
-    outer->addWidget(m_client);
-    auto* align = new TAlignLayout(m_client);
-
+void TForm2::createPanel(TAlignLayout* align)
+{
     Panel1 = MakeChild<TPanel>(m_client, "Panel1", 0, 0, 792, 33);
     Panel1->setBevels(TBevel::Raised, TBevel::Lowered);
     align->addAligned(Panel1, TAlign::Top);
 
-    SpeedButton1 = MakeChild<TSpeedButton>(Panel1, "SpeedButton1", 4, 3, 120, 26);
-    SpeedButton1->setText(QStringLiteral("Beenden Alt+F4"));
-    SpeedButton1->setGlyph(QStringLiteral(":/glyph-exit.svg"), 18, 18);
-    SpeedButton1->setKey(QKeySequence(Qt::ALT | Qt::Key_F4));
-    SpeedButton2 = MakeChild<TSpeedButton>(Panel1, "SpeedButton2", 126, 3, 120, 26);
-    SpeedButton2->setText(QStringLiteral("Rechner F5"));
-    SpeedButton2->setGlyph(QStringLiteral(":/glyph-calc.svg"), 16, 16);
-    SpeedButton2->setKey(QKeySequence(Qt::Key_F5));
-    SpeedButton3 = MakeChild<TSpeedButton>(Panel1, "SpeedButton3", 248, 3, 120, 26);
-    SpeedButton3->setText(QStringLiteral("Statistik F6"));
-    SpeedButton3->setGlyph(QStringLiteral(":/glyph-statistic.svg"), 32, 16, true);
-    SpeedButton3->setKey(QKeySequence(Qt::Key_F6));
-    connect(SpeedButton1, &QToolButton::clicked, this,
-            [this] { RunHandler([this] { Beenden1Click(); }); });
-    connect(SpeedButton2, &QToolButton::clicked, this,
-            [this] { RunHandler([this] { SpeedButton2Click(); }); });
-    connect(SpeedButton3, &QToolButton::clicked, this,
-            [this] { RunHandler([this] { SpeedButton3Click(); }); });
+    const std::vector<TSpeedButton*> buttons = MakeSpeedButtonRow(
+        Panel1, 3, QSize(120, 26),
+        {{"SpeedButton1", 4, QStringLiteral("Beenden Alt+F4"), QStringLiteral(":/glyph-exit.svg"),
+          QSize(18, 18), QKeySequence(Qt::ALT | Qt::Key_F4)},
+         {"SpeedButton2", 126, QStringLiteral("Rechner F5"), QStringLiteral(":/glyph-calc.svg"),
+          QSize(16, 16), QKeySequence(Qt::Key_F5)},
+         {"SpeedButton3", 248, QStringLiteral("Statistik F6"),
+          QStringLiteral(":/glyph-statistic.svg"), QSize(32, 16), QKeySequence(Qt::Key_F6), true}});
+    SpeedButton1 = buttons[0];
+    SpeedButton2 = buttons[1];
+    SpeedButton3 = buttons[2];
+    ConnectHandler(this, SpeedButton1, &QToolButton::clicked, &TForm2::Beenden1Click);
+    ConnectHandler(this, SpeedButton2, &QToolButton::clicked, &TForm2::SpeedButton2Click);
+    ConnectHandler(this, SpeedButton3, &QToolButton::clicked, &TForm2::SpeedButton3Click);
 
+    createSeriesBars();
+}
+
+void TForm2::createSeriesBars()
+{
     Label1 = MakeChild<QLabel>(Panel1, "Label1", 580, 2, 53, 16, QStringLiteral("Versuche"));
     Label2 = MakeChild<QLabel>(Panel1, "Label2", 580, 14, 35, 16, QStringLiteral("richtig"));
     for (QProgressBar** bar : {&pbCount, &pbSuccess}) {
@@ -153,12 +186,12 @@ TForm2::TForm2(QWidget* parent)
     }
     LabelField(Label1, pbCount);
     LabelField(Label2, pbSuccess);
+}
 
+void TForm2::createTabs(TAlignLayout* align)
+{
     TabControl1 = MakeChild<QTabBar>(m_client, "TabControl1", 0, 33, 792, 22);
-    QFont tabFont(QStringLiteral("Tahoma"));
-    tabFont.setPixelSize(11);
-    tabFont.setBold(true);
-    TabControl1->setFont(tabFont);
+    TabControl1->setFont(PixelFont(QStringLiteral("Tahoma"), 11, true));
     TabControl1->setStyle(new TCompactTabStyle(this));
     TabControl1->setDrawBase(true);
     TabControl1->setExpanding(false);
@@ -168,8 +201,7 @@ TForm2::TForm2(QWidget* parent)
         TabControl1->setTabTextColor(i, ToQColor(clr::Navy));
     }
     align->addAligned(TabControl1, TAlign::Top);
-    connect(TabControl1, &QTabBar::currentChanged, this,
-            [this] { RunHandler([this] { TabControl1Change(); }); });
+    ConnectHandler(this, TabControl1, &QTabBar::currentChanged, &TForm2::TabControl1Change);
     // The usual keys of a tab strip, from either window.
     auto addTabKeys = [this](const char* name, int step, const QList<QKeySequence>& keys) {
         auto* a = new QAction(this);
@@ -185,18 +217,6 @@ TForm2::TForm2(QWidget* parent)
                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                 QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
-
-    // A frame thicker than the strip's outer size allows for makes it larger,
-    // never its menu, buttons or tab row smaller.
-    const QSize leastClient(Panel1->width(), MainMenu1->sizeHint().height() + Panel1->height() +
-                                                 TabControl1->height());
-    setFixedSize(OuterWidth, OuterHeight);
-    SetOuterGeometry(this, QRect(338, 104, OuterWidth, OuterHeight), leastClient);
-
-    // Once the strip has come to rest (a drag ends), the pair is put where it fits.
-    m_fit->setSingleShot(true);
-    m_fit->setInterval(250);
-    connect(m_fit, &QTimer::timeout, this, &TForm2::fitToScreen);
 }
 
 TForm2::~TForm2()

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "platform/Panel.h"
 #include "platform/Process.h"
-#include "platform/Widgets.h"
+#include "platform/SpeedButton.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -12,6 +13,8 @@
 
 #include <array>
 
+class QVBoxLayout;
+class TAlignLayout;
 class TfmVorlage;
 
 // The strip window at the top of the screen: menu, three flat buttons, the two
@@ -79,6 +82,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void createMenu(QVBoxLayout* outer);
+    void createPanel(TAlignLayout* align);
+    void createSeriesBars();
+    void createTabs(TAlignLayout* align);
     void placeExercise();
     // Moves the strip, and so the exercise window, where both fit the screen.
     void fitToScreen();

@@ -3,6 +3,9 @@
 #include "core/Numbers.h"
 #include "framework/share2.h"
 #include "platform/Accessible.h"
+#include "platform/AlignLayout.h"
+#include "platform/MakeChild.h"
+#include "platform/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

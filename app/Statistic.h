@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/Canvas.h"
-#include "platform/Widgets.h"
+#include "platform/Image.h"
+#include "platform/PaintBox.h"
+#include "platform/Panel.h"
 
 #include <QDialog>
 #include <QPushButton>

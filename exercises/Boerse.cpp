@@ -2,6 +2,7 @@
 
 #include "core/Random.h"
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Dialogs.h"
 #include "xshape/XShape.h"
 
@@ -35,9 +36,7 @@ TfmBoerse::TfmBoerse(QWidget* parent)
     XShape1->setColor2(0x80FFFF);
     XShape1->setScaleX(32);
     XShape1->setScaleY(32);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    XShape1->Font().setFont(font);
+    XShape1->Font().setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
     XShape1->Font().setColor(FromQColor(palette().color(QPalette::WindowText)));
     alignLayout()->addAligned(XShape1, TAlign::Client);
     SetAccessibleTexts(XShape1, QStringLiteral("Hintergrund"), QString());

@@ -3,6 +3,7 @@
 #include "core/Numbers.h"
 #include "core/Random.h"
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Dialogs.h"
 #include "xshape/Diagram.h"
 
@@ -38,9 +39,7 @@ TfmDiagramm::TfmDiagramm(QWidget* parent)
 {
     setObjectName(QStringLiteral("fmDiagramm"));
     setWindowTitle(QStringLiteral("Diagramm"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(0xFFFF80));
-    setPalette(pal);
+    SetWindowColor(this, ToQColor(0xFFFF80));
 
     Diagram1 = MakeChild<TDiagram>(this, "Diagram1", 380, 4, 407, 330);
     Diagram1->SetUp(diagramm::Chart);

@@ -2,6 +2,7 @@
 
 #include "core/Random.h"
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Dialogs.h"
 
 #include <QComboBox>
@@ -15,9 +16,7 @@ TfmFlaechen::TfmFlaechen(QWidget* parent)
 {
     setObjectName(QStringLiteral("fmFlaechen"));
     setWindowTitle(QStringLiteral("Flächen"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(0xC2CFCD));
-    setPalette(pal);
+    SetWindowColor(this, ToQColor(0xC2CFCD));
 
     // Back to front: a label created later lies on top of the shapes before it.
     Shape1 = MakeChild<TShape>(this, "Shape1", 140, 46, 501, 265);

@@ -3,6 +3,7 @@
 #include "core/Numbers.h"
 #include "core/Random.h"
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Dialogs.h"
 
 #include <QLineEdit>
@@ -17,9 +18,7 @@ TfmGeldanlage::TfmGeldanlage(QWidget* parent)
     // A verdict leaves the task open: the pupil may correct the fields and have
     // them evaluated again, each time as one more attempt.
     setClosesTaskOnVerdict(false);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(0xC08080));
-    setPalette(pal);
+    SetWindowColor(this, ToQColor(0xC08080));
 
     Image1 = MakeChild<TImage>(this, "Image1", 0, 0, 413, 406);
     Image1->loadSvg(QStringLiteral(":/geldanlage.svg"));

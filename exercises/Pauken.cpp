@@ -2,6 +2,7 @@
 
 #include "core/Random.h"
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Dialogs.h"
 
 #include <QEvent>
@@ -61,10 +62,7 @@ TfmPauken::TfmPauken(QWidget* parent)
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->document()->setDocumentMargin(2);
-    QFont memoFont(QStringLiteral("Comic Sans MS"));
-    memoFont.setPixelSize(15);
-    memoFont.setBold(true);
-    Memo1->setFont(memoFont);
+    Memo1->setFont(PixelFont(QStringLiteral("Comic Sans MS"), 15, true));
     QPalette memoPalette = Memo1->palette();
     memoPalette.setColor(QPalette::Base, ToQColor(clr::White));
     memoPalette.setColor(QPalette::Text, ToQColor(clr::Black));
@@ -98,9 +96,7 @@ TColor TfmPauken::background() const
 
 void TfmPauken::setBackground(TColor color)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(color));
-    setPalette(pal);
+    SetWindowColor(this, ToQColor(color));
 }
 
 void TfmPauken::ResetEntry()

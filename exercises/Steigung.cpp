@@ -2,6 +2,7 @@
 
 #include "core/Random.h"
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "xshape/XCanvas.h"
@@ -80,9 +81,7 @@ TfmSteigung::TfmSteigung(QWidget* parent)
 {
     setObjectName(QStringLiteral("fmSteigung"));
     setWindowTitle(QStringLiteral("Steigung"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(0xDAD7CF));
-    setPalette(pal);
+    SetWindowColor(this, ToQColor(0xDAD7CF));
 
     Image1 = MakeChild<TImage>(this, "Image1", -2, 0, 795, 357);
     Image1->loadSvg(QStringLiteral(":/steigung.svg"));

@@ -3,6 +3,7 @@
 #include "core/Numbers.h"
 #include "core/Random.h"
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Canvas.h"
 #include "platform/Dialogs.h"
 #include "platform/ImageList.h"
@@ -32,9 +33,7 @@ TfmWuerfeln::TfmWuerfeln(QWidget* parent)
 {
     setObjectName(QStringLiteral("fmWuerfeln"));
     setWindowTitle(QStringLiteral("Würfeln"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(clr::Maroon));
-    setPalette(pal);
+    SetWindowColor(this, ToQColor(clr::Maroon));
 
     ImageList1 = new TImageList(wuerfeln::DieSize, wuerfeln::DieSize, this);
     ImageList1->setObjectName(QStringLiteral("ImageList1"));

@@ -3,6 +3,7 @@
 #include "core/Numbers.h"
 #include "core/Random.h"
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Dialogs.h"
 
 #include <QApplication>
@@ -214,16 +215,10 @@ void TfmZins::settleAnswers()
 
 void TfmZins::setLook()
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::red);
-    setPalette(pal);
-    QFont windowFont(QStringLiteral("Tahoma"));
-    windowFont.setPixelSize(15);
-    windowFont.setBold(true);
-    setFont(windowFont);
-    // The bottom panel keeps the template's own font.
-    QFont panelFont(QStringLiteral("Tahoma"));
-    panelFont.setPixelSize(13);
+    SetWindowColor(this, Qt::red);
+    setFont(PixelFont(QStringLiteral("Tahoma"), 15, true));
+    // The bottom panel keeps the template's own font, not bold.
+    QFont panelFont = PixelFont(QStringLiteral("Tahoma"), 13);
     panelFont.setBold(false);
     Panel6->setFont(panelFont);
 }

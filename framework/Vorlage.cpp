@@ -4,6 +4,7 @@
 #include "platform/Accessible.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/SpeedButton.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>
@@ -13,8 +14,7 @@
 TfmVorlage* fmVorlage = nullptr;
 
 namespace {
-[[maybe_unused]] const bool FrameRole =
-    RegisterAccessibleClass("TfmVorlage", TAccessibleRole::Frame);
+[[maybe_unused]] const bool FrameRole = RegisterAccessible<TfmVorlage>(TAccessibleRole::Frame);
 } // namespace
 
 TfmVorlage::TfmVorlage(QWidget* parent)
@@ -36,18 +36,17 @@ TfmVorlage::TfmVorlage(QWidget* parent)
     laTaskText = MakeChild<QLabel>(
         Panel6, "laTaskText", 8, 10, 343, 16,
         QStringLiteral("Berechne jeweils die Steigung in % (gerundet auf ganze %)"));
-    sbTip = MakeChild<TSpeedButton>(Panel6, "sbTip", 414, 6, 120, 28);
-    sbTip->setText(QStringLiteral("Tip  F1"));
-    sbTip->setGlyph(QStringLiteral(":/glyph-tip.svg"), 18, 18);
-    sbTip->setKey(QKeySequence(Qt::Key_F1));
-    sbNew = MakeChild<TSpeedButton>(Panel6, "sbNew", 540, 6, 120, 28);
-    sbNew->setText(QStringLiteral("Neu  F2"));
-    sbNew->setGlyph(QStringLiteral(":/glyph-new.svg"), 17, 17);
-    sbNew->setKey(QKeySequence(Qt::Key_F2));
-    sbCheckIt = MakeChild<TSpeedButton>(Panel6, "sbCheckIt", 666, 6, 120, 28);
-    sbCheckIt->setText(QStringLiteral("Bewerten  F9"));
-    sbCheckIt->setGlyph(QStringLiteral(":/glyph-check.svg"), 17, 17);
-    sbCheckIt->setKey(QKeySequence(Qt::Key_F9));
+    const std::vector<TSpeedButton*> buttons = MakeSpeedButtonRow(
+        Panel6, 6, QSize(120, 28),
+        {{"sbTip", 414, QStringLiteral("Tip  F1"), QStringLiteral(":/glyph-tip.svg"), QSize(18, 18),
+          QKeySequence(Qt::Key_F1)},
+         {"sbNew", 540, QStringLiteral("Neu  F2"), QStringLiteral(":/glyph-new.svg"), QSize(17, 17),
+          QKeySequence(Qt::Key_F2)},
+         {"sbCheckIt", 666, QStringLiteral("Bewerten  F9"), QStringLiteral(":/glyph-check.svg"),
+          QSize(17, 17), QKeySequence(Qt::Key_F9)}});
+    sbTip = buttons[0];
+    sbNew = buttons[1];
+    sbCheckIt = buttons[2];
     sbCheckIt->setEnabled(false);
 
     connect(sbTip, &QToolButton::clicked, this, [this] { RunHandler([this] { sbTipClick(); }); });

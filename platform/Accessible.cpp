@@ -1,6 +1,6 @@
 #include "platform/Accessible.h"
 
-#include "platform/Widgets.h"
+#include "platform/SpeedButton.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -14,18 +14,10 @@
 #include <QProgressBar>
 #include <QTabBar>
 
-namespace {
+#include <functional>
+#include <utility>
 
-QHash<QByteArray, TAccessibleRole>& classRoles()
-{
-    static QHash<QByteArray, TAccessibleRole> roles{
-        {"TPaintBox", TAccessibleRole::Graphic},
-        {"TImage", TAccessibleRole::Graphic},
-        {"TShape", TAccessibleRole::Graphic},
-        {"TSpeedButton", TAccessibleRole::Button},
-    };
-    return roles;
-}
+namespace {
 
 QAccessible::Role ToolkitRole(TAccessibleRole role)
 {
@@ -571,23 +563,37 @@ private:
     mutable QHash<int, QAccessible::Id> m_parts;
 };
 
+// What makes a widget's interface, by the name of its class.
+using TMaker = std::function<QAccessibleInterface*(QWidget*)>;
+
+template <class W, class TInterface> std::pair<QByteArray, TMaker> Maker()
+{
+    return {W::staticMetaObject.className(), [](QWidget* w) {
+                return new TInterface(w);
+            }};
+}
+
+// The toolkit's widgets told otherwise, and (registered later) our own classes.
+QHash<QByteArray, TMaker>& Makers()
+{
+    static QHash<QByteArray, TMaker> makers{
+        Maker<QTabBar, TTabBarAccessible>(),
+        Maker<QLineEdit, TLineEditAccessible>(),
+        {QComboBox::staticMetaObject.className(),
+         [](QWidget* w) -> QAccessibleInterface* {
+             return static_cast<QComboBox*>(w)->isEditable() ? nullptr : new TPickListAccessible(w);
+         }},
+    };
+    return makers;
+}
+
+// Asked for each class of the object, from its own up to QObject.
 QAccessibleInterface* Factory(const QString& className, QObject* object)
 {
     if (!object || !object->isWidgetType())
         return nullptr;
-    if (className == QLatin1String("QTabBar"))
-        return new TTabBarAccessible(static_cast<QWidget*>(object));
-    if (className == QLatin1String("QLineEdit"))
-        return new TLineEditAccessible(static_cast<QWidget*>(object));
-    if (className == QLatin1String("QComboBox") && !static_cast<QComboBox*>(object)->isEditable())
-        return new TPickListAccessible(static_cast<QWidget*>(object));
-    const auto it = classRoles().constFind(className.toLatin1());
-    if (it == classRoles().constEnd())
-        return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    if (*it == TAccessibleRole::Button)
-        return qobject_cast<QAbstractButton*>(widget) ? new TButtonAccessible(widget) : nullptr;
-    return new TDrawingAccessible(widget, ToolkitRole(*it));
+    const auto it = Makers().constFind(className.toLatin1());
+    return it == Makers().constEnd() ? nullptr : (*it)(static_cast<QWidget*>(object));
 }
 
 int QuietDepth = 0;
@@ -671,9 +677,19 @@ void Quietly(const std::function<void()>& change)
     --QuietDepth;
 }
 
-bool RegisterAccessibleClass(const char* className, TAccessibleRole role)
+bool RegisterAccessibleRole(const QMetaObject& type, TAccessibleRole role)
 {
-    classRoles().insert(QByteArray(className), role);
+    TMaker make;
+    if (role == TAccessibleRole::Button) {
+        make = [](QWidget* w) -> QAccessibleInterface* {
+            return qobject_cast<QAbstractButton*>(w) ? new TButtonAccessible(w) : nullptr;
+        };
+    } else {
+        make = [role](QWidget* w) {
+            return new TDrawingAccessible(w, ToolkitRole(role));
+        };
+    }
+    Makers().insert(QByteArray(type.className()), std::move(make));
     return true;
 }
 

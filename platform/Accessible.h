@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaObject>
 #include <QRect>
 #include <QString>
 
@@ -19,10 +20,14 @@ enum class TAccessibleRole { Frame, Graphic, Chart, Button };
 // the application object calls it once it is made.
 void InstallAccessibleFactory();
 
-// Gives every widget of the class (and of classes derived from it) the role.
-// Register before the first widget of the class is made: a static registrar
-// in the class's own source file does that.
-bool RegisterAccessibleClass(const char* className, TAccessibleRole role);
+// Gives every widget of class W (and of classes derived from it that have no
+// role of their own) the role. Register before the first widget of the class is
+// made: a static registrar in the class's own source file does that.
+bool RegisterAccessibleRole(const QMetaObject& type, TAccessibleRole role);
+template <class W> bool RegisterAccessible(TAccessibleRole role)
+{
+    return RegisterAccessibleRole(W::staticMetaObject, role);
+}
 
 // Links a label with the field it names: the label becomes the field's buddy
 // and its text, without a trailing colon, the field's accessible name. A label

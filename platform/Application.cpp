@@ -2,6 +2,7 @@
 
 #include "core/Exception.h"
 #include "platform/Accessible.h"
+#include "platform/Appearance.h"
 #include "platform/Dialogs.h"
 
 #include <QBuffer>
@@ -59,9 +60,7 @@ void TApplication::setUpFonts()
     if (!tahoma)
         QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(13);
-    QApplication::setFont(font);
+    QApplication::setFont(PixelFont(QStringLiteral("Tahoma"), 13));
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

@@ -175,3 +175,8 @@ private:
     QPoint m_penPos;
     bool m_transparentText = false;
 };
+
+// A vertical gradient in horizontal bands of height b (at least 3): n = rounded(h / b),
+// bands 0..n from startColor to endColor, each one row taller so they meet.
+void FillGradient(TCanvas& canvas, TColor startColor, TColor endColor, int width, int height,
+                  int bandHeight);

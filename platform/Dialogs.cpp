@@ -1,7 +1,7 @@
 #include "platform/Dialogs.h"
 
 #include "core/Exception.h"
-#include "platform/Widgets.h"
+#include "platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QFileInfo>

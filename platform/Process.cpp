@@ -124,3 +124,9 @@ bool TerminateProcess(uint32_t handle, int /*exitCode*/)
     });
     return true;
 }
+
+void StartProgram(const QString& commandLine, TProcessInformation& info)
+{
+    if (!CreateProcess(commandLine, info))
+        info.hProcess = InvalidProcessHandle;
+}

@@ -27,3 +27,7 @@ bool CreateProcess(const QString& commandLine, TProcessInformation& info);
 // when the handle is unknown or the process has already exited. Children are
 // always reaped, so no zombie is left.
 bool TerminateProcess(uint32_t handle, int exitCode);
+
+// Starts a program from a command line without waiting. On failure only the
+// process handle of info is set, to 0xFFFF.
+void StartProgram(const QString& commandLine, TProcessInformation& info);

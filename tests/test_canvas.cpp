@@ -4,7 +4,6 @@
 #include "platform/Canvas.h"
 #include "platform/Prerendered.h"
 #include "platform/Widgets.h"
-#include "utils/utils.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 #include "app/Forms.h"
 #include "app/Info.h"
 #include "app/Main.h"
+#include "platform/Canvas.h"
 #include "platform/Dialogs.h"
-#include "utils/utils.h"
 
 #include <QTimer>
 

@@ -2,7 +2,6 @@
 #include "TestPixels.h"
 
 #include "platform/Process.h"
-#include "utils/utils.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 
 #include "tools/Sheets.h"
 #include "xshape/Diagram.h"
-#include "xshape/xshape.h"
+#include "xshape/GraphicControl.h"
 
 namespace {
 

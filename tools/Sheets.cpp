@@ -8,116 +8,131 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
+using TSetup = std::function<void(TShapeStyle&)>;
+using TDraw = std::function<void(const TShapeTarget&)>;
+
 struct TRoutineCell {
     const char* name;
-    std::function<void(TShapeStyle&)> setup;
-    std::function<void(const TShapeTarget&)> draw;
+    TSetup setup;
+    TDraw draw;
 };
 
-std::vector<TRoutineCell> RoutineCells()
+void Plain(TShapeStyle&) {}
+
+void Described(TShapeStyle& s)
+{
+    s.Description = true;
+}
+
+TSetup Scaled(Extended x, Extended y, Extended rotation = 0)
+{
+    return [x, y, rotation](TShapeStyle& s) {
+        s.ScaleX = x;
+        s.ScaleY = y;
+        s.Rotation = rotation;
+    };
+}
+
+template <size_t N> TDraw Table(const std::array<TUnitPoint, N>& points)
+{
+    return [&points](const TShapeTarget& t) {
+        DrawTablePolygon(t, points.data(), static_cast<int>(N));
+    };
+}
+
+template <size_t N> TDraw Labelled(const std::array<TUnitPoint, N>& points, TLetterScheme scheme)
+{
+    return [&points, scheme](const TShapeTarget& t) {
+        DrawLabelledPolygon(t, points.data(), static_cast<int>(N), scheme);
+    };
+}
+
+TDraw TextBox(int kind)
+{
+    return [kind](const TShapeTarget& t) {
+        DrawTextBox(t, kind);
+    };
+}
+
+// Figures from point tables, plain or with letters at their corners.
+std::vector<TRoutineCell> PolygonCells()
 {
     using namespace ShapeTables;
-    const auto table = [](const auto& points) {
-        return [&points](const TShapeTarget& t) {
-            DrawTablePolygon(t, points.data(), static_cast<int>(points.size()));
-        };
-    };
-    const auto none = [](TShapeStyle&) {
-    };
-    std::vector<TRoutineCell> all{
+    return {
         {"square", [](TShapeStyle& s) { s.Description = s.Lines = true; },
-         [](const TShapeTarget& t) {
-             DrawLabelledPolygon(t, Square.data(), 4, TLetterScheme::Square);
-         }},
-        {"square turned",
-         [](TShapeStyle& s) {
-             s.Rotation = 30;
-             s.ScaleX = 0.6L;
-         },
-         table(Square)},
-        {"triangle", [](TShapeStyle& s) { s.Description = true; },
-         [](const TShapeTarget& t) {
-             DrawLabelledPolygon(t, Triangle.data(), 3, TLetterScheme::Triangle);
-         }},
-        {"triangle 2", [](TShapeStyle& s) { s.Description = true; },
-         [](const TShapeTarget& t) {
-             DrawLabelledPolygon(t, Triangle2.data(), 3, TLetterScheme::Triangle);
-         }},
-        {"line", [](TShapeStyle& s) { s.Description = true; },
-         [](const TShapeTarget& t) {
-             DrawLabelledPolygon(t, Line.data(), 2, TLetterScheme::Triangle);
-         }},
-        {"arrow 1", none, table(Arrow1)},
-        {"arrow 2", none, table(Arrow2)},
-        {"arrow 3", none, table(Arrow3)},
-        {"arrow 4", none, table(Arrow4)},
-        {"arrow 2 turned", [](TShapeStyle& s) { s.Rotation = 135; }, table(Arrow2)},
-        {"block arrow right",
-         [](TShapeStyle& s) {
-             s.ScaleX = 20;
-             s.ScaleY = 10;
-         },
-         DrawBlockArrow},
-        {"block arrow down",
-         [](TShapeStyle& s) {
-             s.ScaleX = 10;
-             s.ScaleY = 20;
-             s.Rotation = 90;
-         },
-         DrawBlockArrow},
-        {"block arrow left",
-         [](TShapeStyle& s) {
-             s.ScaleX = 20;
-             s.ScaleY = 10;
-             s.Rotation = 180;
-         },
-         DrawBlockArrow},
-        {"text box", [](TShapeStyle& s) { s.Description = true; },
-         [](const TShapeTarget& t) {
-             DrawTextBox(t, 0);
-         }},
+         Labelled(Square, TLetterScheme::Square)},
+        {"square turned", Scaled(0.6L, 1, 30), Table(Square)},
+        {"triangle", Described, Labelled(Triangle, TLetterScheme::Triangle)},
+        {"triangle 2", Described, Labelled(Triangle2, TLetterScheme::Triangle)},
+        {"line", Described, Labelled(Line, TLetterScheme::Triangle)},
+        {"arrow 1", Plain, Table(Arrow1)},
+        {"arrow 2", Plain, Table(Arrow2)},
+        {"arrow 3", Plain, Table(Arrow3)},
+        {"arrow 4", Plain, Table(Arrow4)},
+        {"arrow 2 turned", Scaled(1, 1, 135), Table(Arrow2)},
+    };
+}
+
+// Block arrows and text boxes.
+std::vector<TRoutineCell> BoxCells()
+{
+    return {
+        {"block arrow right", Scaled(20, 10), DrawBlockArrow},
+        {"block arrow down", Scaled(10, 20, 90), DrawBlockArrow},
+        {"block arrow left", Scaled(20, 10, 180), DrawBlockArrow},
+        {"text box", Described, TextBox(0)},
         {"rounded text box",
          [](TShapeStyle& s) {
              s.Description = true;
              s.ScaleX = s.ScaleY = 20;
          },
-         [](const TShapeTarget& t) {
-             DrawTextBox(t, 1);
-         }},
-        {"text circle", [](TShapeStyle& s) { s.Description = true; },
-         [](const TShapeTarget& t) {
-             DrawTextBox(t, 2);
-         }}};
+         TextBox(1)},
+        {"text circle", Described, TextBox(2)},
+    };
+}
+
+// The routines drawn in several kinds: shadows, raster figures, cell colour
+// fields and stripes.
+void AddKinds(std::vector<TRoutineCell>& all)
+{
     for (int kind = 1; kind <= 6; ++kind)
-        all.push_back({"shadow", [](TShapeStyle& s) { s.ScaleX = s.ScaleY = 5; },
-                       [kind](const TShapeTarget& t) {
+        all.push_back({"shadow", Scaled(5, 5), [kind](const TShapeTarget& t) {
                            DrawShadowShape(t, kind);
                        }});
-    all.push_back({"hollow ellipse", none, DrawHollowEllipse});
+    all.push_back({"hollow ellipse", Plain, DrawHollowEllipse});
     for (int mode = 0; mode <= 4; ++mode)
         for (int figure : {0, 1, 2})
-            all.push_back({"raster", none, [figure, mode](const TShapeTarget& t) {
+            all.push_back({"raster", Plain, [figure, mode](const TShapeTarget& t) {
                                DrawRasterShape(t, figure, mode);
                            }});
+    const auto field = [](TShapeStyle& s) {
+        s.ScaleX = s.ScaleY = 5;
+        s.Rotation = 0.3L;
+        s.Description = true;
+    };
     for (int formula = 0; formula < 12; ++formula)
-        all.push_back({"cell field",
-                       [](TShapeStyle& s) {
-                           s.ScaleX = s.ScaleY = 5;
-                           s.Rotation = 0.3L;
-                           s.Description = true;
-                       },
-                       [formula](const TShapeTarget& t) {
+        all.push_back({"cell field", field, [formula](const TShapeTarget& t) {
                            DrawCellColourField(t, formula);
                        }});
     for (auto direction : {TStripeDirection::Across, TStripeDirection::Down})
-        all.push_back({"stripes", [](TShapeStyle& s) { s.ScaleX = s.ScaleY = 6; },
-                       [direction](const TShapeTarget& t) {
+        all.push_back({"stripes", Scaled(6, 6), [direction](const TShapeTarget& t) {
                            DrawStripeField(t, direction);
                        }});
+}
+
+std::vector<TRoutineCell> RoutineCells()
+{
+    std::vector<TRoutineCell> all = PolygonCells();
+    for (TRoutineCell& cell : BoxCells())
+        all.push_back(std::move(cell));
+    AddKinds(all);
     return all;
 }
 

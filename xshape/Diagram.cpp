@@ -1,10 +1,15 @@
 #include "xshape/Diagram.h"
 
+#include "platform/Accessible.h"
+
 #include <QPalette>
 
 #include <cmath>
 
 namespace {
+
+// A diagram is a chart, not a plain drawing.
+[[maybe_unused]] const bool Role = RegisterAccessible<TDiagram>(TAccessibleRole::Chart);
 
 // A run with more lines than this would draw far more lines than any control
 // has pixels; such steps are taken as unusable and the run is skipped.

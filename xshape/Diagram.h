@@ -1,9 +1,8 @@
 #pragma once
 
 #include "core/Chart.h"
-
 #include "core/Numbers.h"
-#include "xshape/xshape.h"
+#include "xshape/GraphicControl.h"
 
 #include <array>
 

@@ -1,7 +1,6 @@
 #include "xshape/ShapeDraw.h"
 
 #include "core/Random.h"
-#include "utils/utils.h"
 
 #include <QImage>
 #include <QPaintDevice>

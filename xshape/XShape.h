@@ -2,8 +2,8 @@
 
 #include "core/Numbers.h"
 #include "platform/Canvas.h"
+#include "xshape/GraphicControl.h"
 #include "xshape/ShapeDraw.h"
-#include "xshape/xshape.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "xshape/xshape.h"
+#include "xshape/GraphicControl.h"
 
 #include "platform/Accessible.h"
 
@@ -6,10 +6,7 @@
 #include <QPainter>
 
 namespace {
-// Drawings; a diagram is a chart.
-[[maybe_unused]] const bool Roles =
-    RegisterAccessibleClass("TXGraphicControl", TAccessibleRole::Graphic) &&
-    RegisterAccessibleClass("TDiagram", TAccessibleRole::Chart);
+[[maybe_unused]] const bool Role = RegisterAccessible<TXGraphicControl>(TAccessibleRole::Graphic);
 } // namespace
 
 TXGraphicControl::TXGraphicControl(QWidget* parent)

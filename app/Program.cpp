@@ -1,7 +1,10 @@
-#include "app/Main.h"
 #include "app/Forms.h"
+#include "app/Main.h"
 #include "platform/Application.h"
-#include "platform/Desktop.h"
+#include "platform/EndSignals.h"
+#include "platform/PlatformChoice.h"
+#include "platform/ProgramIcon.h"
+#include "platform/WindowGroup.h"
 #include "resources/Resources.h"
 
 #include <cstdio>
