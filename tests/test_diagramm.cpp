@@ -7,17 +7,14 @@
 
 using diagramm::Task;
 
-class TestDiagramm : public ExerciseTest {
+class TestDiagramm : public WindowTest {
     Q_OBJECT
-private slots:
-    void initTestCase() { openProgram(fmDiagramm); }
-    void init()
-    {
-        resetSeries();
-        fmDiagramm->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
+public:
+    TestDiagramm()
+        : WindowTest(fmDiagramm)
+    {}
 
+private slots:
     void tasksFromSeeds_data()
     {
         seedRows({{0, {1, 1, 18, 27000}},

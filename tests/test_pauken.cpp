@@ -13,21 +13,21 @@ Q_DECLARE_METATYPE(Task)
 enum class Verdict { Right, Wrong, NotANumber };
 Q_DECLARE_METATYPE(Verdict)
 
-class TestPauken : public ExerciseTest {
+class TestPauken : public WindowTest {
     Q_OBJECT
-private slots:
-    void initTestCase()
+public:
+    TestPauken()
+        : WindowTest(fmPauken)
+    {}
+
+private:
+    void open() override
     {
-        openProgram(fmPauken);
+        WindowTest::open();
         QVERIFY(QTest::qWaitForWindowActive(fmPauken));
     }
-    void init()
-    {
-        resetSeries();
-        fmPauken->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
 
+private slots:
     void tasks_data()
     {
         QTest::addColumn<Task>("task");

@@ -8,17 +8,14 @@
 
 using rabatt::Task;
 
-class TestRabatt : public ExerciseTest {
+class TestRabatt : public WindowTest {
     Q_OBJECT
-private slots:
-    void initTestCase() { openProgram(fmRabatt); }
-    void init()
-    {
-        resetSeries();
-        fmRabatt->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
+public:
+    TestRabatt()
+        : WindowTest(fmRabatt)
+    {}
 
+private slots:
     void everyTaskHasItsExpectedPrice()
     {
         int halves = 0;

@@ -26,8 +26,13 @@ zins::Task fixedTask()
 
 } // namespace
 
-class TestZins : public ExerciseTest {
+class TestZins : public WindowTest {
     Q_OBJECT
+public:
+    TestZins()
+        : WindowTest(fmZins, SameTask)
+    {}
+
 private:
     QLineEdit* edit(Variant v) const
     {
@@ -37,10 +42,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { openProgram(fmZins); }
-    void init() { resetSeries(); }
-    void cleanupTestCase() { closeProgram(); }
-
     void interest_data()
     {
         QTest::addColumn<int>("capital");
