@@ -29,12 +29,8 @@ TColor pixel(const QImage& image, int x, int y)
 
 QImage paintChart(const StatisticData& data)
 {
-    QImage image(600, 330, QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(0, 0, 64));
-    QPainter p(&image);
-    TCanvas canvas(p);
-    PaintStatistic(canvas, 600, 330, data);
-    return image;
+    return Drawn(blank(600, 330, 0x400000),
+                 [&data](TCanvas& canvas) { PaintStatistic(canvas, 600, 330, data); });
 }
 
 StatisticData chartData(std::vector<int32_t> outcomes)
@@ -100,8 +96,7 @@ private slots:
         for (int i = 0; i < Form2->TabControl1->count(); ++i)
             strip << Form2->TabControl1->tabText(i);
         QCOMPARE(strip.size(), Exercises().size());
-        for (int i = 0; i < tabs.size(); ++i)
-            QCOMPARE(strip.value(i), tabs[i]);
+        QCOMPARE(strip, tabs);
         for (int i = 0; i < strip.size(); ++i)
             QCOMPARE(strip[i], ExerciseTabText(i));
         QCOMPARE(Shared->ExerciseNames(), strip);

@@ -1,5 +1,6 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
+#include "TestPixels.h"
 
 #include "exercises/Schaetzen.h"
 
@@ -15,12 +16,7 @@ constexpr TColor Colors[3] = {0x007FFF, 0x507FAF, 0xA07F5F};
 
 QImage canvasImage(const std::function<void(TCanvas&)>& draw)
 {
-    QImage image(792, 406, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    TCanvas canvas(p);
-    draw(canvas);
-    return image;
+    return Drawn(blank(792, 406, clr::White), draw);
 }
 
 QImage circles(const Task& task)
@@ -66,8 +62,13 @@ TColor pixel(const QImage& image, int x, int y)
 
 } // namespace
 
-class TestSchaetzen : public ExerciseTest {
+class TestSchaetzen : public WindowTest {
     Q_OBJECT
+public:
+    TestSchaetzen()
+        : WindowTest(fmSchaetzen)
+    {}
+
 private:
     static std::vector<QComboBox*> lists()
     {
@@ -75,14 +76,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { openProgram(fmSchaetzen); }
-    void init()
-    {
-        resetSeries();
-        fmSchaetzen->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
-
     // The picture lies under the drawing surface and reaches one pixel further each way.
     void pictureUnderTheCircles()
     {
