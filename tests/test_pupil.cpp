@@ -67,9 +67,9 @@ private slots:
         const char* const first[] = {"ComboBox1", "Edit1", "Edit1",    "ComboBox1",
                                      "ComboBox1", "Edit1", "Edit1",    "ComboBox1",
                                      "Edit1",     "Edit1", "ComboBox1"};
-        QCOMPARE(Exercises().size(), static_cast<int>(std::size(first)));
-        for (int tab = 0; tab < Exercises().size(); ++tab)
+        for (int tab = 0; tab < static_cast<int>(std::size(first)); ++tab)
             QTest::addRow("tab %d", tab) << tab << QString::fromLatin1(first[tab]);
+        QCOMPARE(Exercises().size(), static_cast<int>(std::size(first)));
     }
     void firstControlHasTheFocus()
     {
