@@ -272,3 +272,12 @@ private:
     std::function<TfmVorlage*()> m_target;
     EachTest m_each;
 };
+
+// The tests of the window `Window`, its program-wide reference.
+template <auto& Window, WindowTest::EachTest Each = WindowTest::NewTask>
+class WindowOf : public WindowTest {
+public:
+    WindowOf()
+        : WindowTest(Window, Each)
+    {}
+};

@@ -33,13 +33,8 @@ Task makeTask(std::array<int32_t, 3> changes, std::array<int32_t, 3> starts)
 
 } // namespace
 
-class TestBoerse : public WindowTest {
+class TestBoerse : public WindowOf<fmBoerse> {
     Q_OBJECT
-public:
-    TestBoerse()
-        : WindowTest(fmBoerse)
-    {}
-
 private:
     QImage renderChart()
     {

@@ -7,13 +7,8 @@
 
 using diagramm::Task;
 
-class TestDiagramm : public WindowTest {
+class TestDiagramm : public WindowOf<fmDiagramm> {
     Q_OBJECT
-public:
-    TestDiagramm()
-        : WindowTest(fmDiagramm)
-    {}
-
 private slots:
     void tasksFromSeeds_data()
     {

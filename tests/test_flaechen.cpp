@@ -23,13 +23,8 @@ Task MakeBlueRed(int w1, int h1, int dx, int dy, int w2, int h2)
 
 Q_DECLARE_METATYPE(flaechen::Task)
 
-class TestFlaechen : public WindowTest {
+class TestFlaechen : public WindowOf<fmFlaechen> {
     Q_OBJECT
-public:
-    TestFlaechen()
-        : WindowTest(fmFlaechen)
-    {}
-
 private:
     // Picks an item by typing its digits into the list, as a pupil would.
     void pickItem(const QString& item)

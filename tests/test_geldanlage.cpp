@@ -27,14 +27,10 @@ int64_t CompoundExact(const Task& t, bool halvesUp)
 
 } // namespace
 
-class TestGeldanlage : public WindowTest {
+class TestGeldanlage : public WindowOf<fmGeldanlage> {
     Q_OBJECT
 public:
-    TestGeldanlage()
-        : WindowTest(fmGeldanlage)
-    {
-        m_staysOpen = true;
-    }
+    TestGeldanlage() { m_staysOpen = true; }
 
 private:
     void answerBoth(const QString& first, const QString& second)

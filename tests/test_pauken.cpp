@@ -13,13 +13,8 @@ Q_DECLARE_METATYPE(Task)
 enum class Verdict { Right, Wrong, NotANumber };
 Q_DECLARE_METATYPE(Verdict)
 
-class TestPauken : public WindowTest {
+class TestPauken : public WindowOf<fmPauken> {
     Q_OBJECT
-public:
-    TestPauken()
-        : WindowTest(fmPauken)
-    {}
-
 private:
     void open() override
     {

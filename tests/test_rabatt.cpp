@@ -8,13 +8,8 @@
 
 using rabatt::Task;
 
-class TestRabatt : public WindowTest {
+class TestRabatt : public WindowOf<fmRabatt> {
     Q_OBJECT
-public:
-    TestRabatt()
-        : WindowTest(fmRabatt)
-    {}
-
 private slots:
     void everyTaskHasItsExpectedPrice()
     {

@@ -62,13 +62,8 @@ TColor pixel(const QImage& image, int x, int y)
 
 } // namespace
 
-class TestSchaetzen : public WindowTest {
+class TestSchaetzen : public WindowOf<fmSchaetzen> {
     Q_OBJECT
-public:
-    TestSchaetzen()
-        : WindowTest(fmSchaetzen)
-    {}
-
 private:
     static std::vector<QComboBox*> lists()
     {

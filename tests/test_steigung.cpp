@@ -51,13 +51,8 @@ bool showsText(const QImage& image, QPoint at, const QString& text)
 
 } // namespace
 
-class TestSteigung : public WindowTest {
+class TestSteigung : public WindowOf<fmSteigung> {
     Q_OBJECT
-public:
-    TestSteigung()
-        : WindowTest(fmSteigung)
-    {}
-
 private slots:
     void tasksFromSeeds_data()
     {

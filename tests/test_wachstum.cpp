@@ -8,13 +8,8 @@
 
 using wachstum::Steps;
 
-class TestWachstum : public WindowTest {
+class TestWachstum : public WindowOf<fmWachstum, WindowTest::SameTask> {
     Q_OBJECT
-public:
-    TestWachstum()
-        : WindowTest(fmWachstum, SameTask)
-    {}
-
 private:
     // A new task with the given growth steps, animated to the end.
     void runTask(const Steps& s)

@@ -32,13 +32,8 @@ QList<int> throws(int sixes, const char* faces)
 
 } // namespace
 
-class TestWuerfeln : public WindowTest {
+class TestWuerfeln : public WindowOf<fmWuerfeln> {
     Q_OBJECT
-public:
-    TestWuerfeln()
-        : WindowTest(fmWuerfeln)
-    {}
-
 private:
     // The answer to a task with `sixes` sixes; an entry equal to the shown one is left untouched.
     void answerSixes(int sixes, const QString& entry)

@@ -26,13 +26,8 @@ zins::Task fixedTask()
 
 } // namespace
 
-class TestZins : public WindowTest {
+class TestZins : public WindowOf<fmZins, WindowTest::SameTask> {
     Q_OBJECT
-public:
-    TestZins()
-        : WindowTest(fmZins, SameTask)
-    {}
-
 private:
     QLineEdit* edit(Variant v) const
     {
