@@ -32,11 +32,6 @@ int countColor(const QImage& image, TColor c)
     return n;
 }
 
-QImage drawProfile(const Task& t)
-{
-    return Drawn(blank(792, 406, clr::White), [&t](TCanvas& c) { steigung::DrawProfile(c, t); });
-}
-
 // The cell of a text drawn at (x, y) holds the same pixels as that text drawn alone.
 bool showsText(const QImage& image, QPoint at, const QString& text)
 {
@@ -122,7 +117,8 @@ private slots:
         QFETCH(QList<QPoint>, filled);
         QFETCH(QStringList, texts);
         QFETCH(QList<QPoint>, textsAt);
-        const QImage image = drawProfile(task);
+        const QImage image = Drawn(blank(792, 406, clr::White),
+                                   [&task](TCanvas& c) { steigung::DrawProfile(c, task); });
         for (const QPoint& p : black)
             QVERIFY2(colorAt(image, p) == clr::Black, qPrintable(pointName(p)));
         for (const QPoint& p : white)
