@@ -22,6 +22,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 // Runs `check` on the next modal window, then closes it with OK.
@@ -48,6 +49,34 @@ inline const TExercise* ExerciseOf(const QWidget* window)
         if (window && e.window() == window)
             return &e;
     return nullptr;
+}
+
+// The tab texts in tab order, of the exercises whose window holds a T when
+// one is given (the program open): the exercises a table must cover.
+template <class T = void> QStringList TabTexts()
+{
+    QStringList texts;
+    for (int tab = 0; tab < Exercises().size(); ++tab) {
+        const QObject* window = ExerciseAtTab(tab)->window();
+        if constexpr (!std::is_void_v<T>)
+            if (window->template findChildren<T*>().isEmpty())
+                continue;
+        texts << ExerciseTabText(tab);
+    }
+    return texts;
+}
+
+// Fails unless the rows' tags, each begun by a tab text, name each of `texts`
+// and nothing else.
+inline void checkRowsCover(const QStringList& tags, QStringList texts)
+{
+    QStringList named;
+    for (const QString& tag : tags)
+        if (!named.contains(tag.section(' ', 0, 0)))
+            named << tag.section(' ', 0, 0);
+    named.sort();
+    texts.sort();
+    QCOMPARE(named, texts);
 }
 
 // Base of the exercise tests: the program's windows, with every message box
@@ -80,11 +109,15 @@ protected:
     // Opens the program at the tab the registry gives the window.
     template <class T> void openProgram(T*& window)
     {
+        openProgram([&window]() -> TfmVorlage* { return window; });
+    }
+    void openProgram(const std::function<TfmVorlage*()>& window)
+    {
         createProgram();
-        const TExercise* e = ExerciseOf(window);
+        const TExercise* e = ExerciseOf(window());
         QVERIFY(e);
         showTab(e->tab);
-        QCOMPARE(m_window, window);
+        QCOMPARE(m_window, window());
     }
     void closeProgram()
     {
@@ -205,4 +238,46 @@ protected:
     int m_tab = -1;
     // The exercise leaves its task open after a verdict.
     bool m_staysOpen = false;
+};
+
+// Base of the tests of one exercise window: the program opened at its tab for
+// the whole test case; before each test a fresh series and, with NewTask, a
+// new task.
+class WindowTest : public ExerciseTest {
+    Q_OBJECT
+public:
+    enum EachTest { NewTask, SameTask };
+    template <class T>
+    explicit WindowTest(T*& window, EachTest each = NewTask)
+        : m_target([&window]() -> TfmVorlage* { return window; })
+        , m_each(each)
+    {}
+
+protected:
+    TfmVorlage* target() const { return m_target(); }
+    // Opens the program at the window; a test case adds its own steps around it.
+    virtual void open() { openProgram(m_target); }
+
+private slots:
+    void initTestCase() { open(); }
+    void init()
+    {
+        resetSeries();
+        if (m_each == NewTask)
+            target()->NewTask();
+    }
+    void cleanupTestCase() { closeProgram(); }
+
+private:
+    std::function<TfmVorlage*()> m_target;
+    EachTest m_each;
+};
+
+// The tests of the window `Window`, its program-wide reference.
+template <auto& Window, WindowTest::EachTest Each = WindowTest::NewTask>
+class WindowOf : public WindowTest {
+public:
+    WindowOf()
+        : WindowTest(Window, Each)
+    {}
 };

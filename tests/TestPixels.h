@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QRect>
 
 #include <cstdint>
@@ -16,6 +17,17 @@ inline QImage blank(int w, int h, TColor ground = Ground)
 {
     QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(ToQColor(ground));
+    return image;
+}
+
+// The image after `draw` on a canvas over it.
+template <class Draw> QImage Drawn(QImage image, Draw&& draw)
+{
+    {
+        QPainter painter(&image);
+        TCanvas canvas(painter);
+        draw(canvas);
+    }
     return image;
 }
 

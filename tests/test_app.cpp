@@ -22,19 +22,10 @@
 
 namespace {
 
-TColor pixel(const QImage& image, int x, int y)
-{
-    return FromQColor(image.pixelColor(x, y));
-}
-
 QImage paintChart(const StatisticData& data)
 {
-    QImage image(600, 330, QImage::Format_ARGB32_Premultiplied);
-    image.fill(QColor(0, 0, 64));
-    QPainter p(&image);
-    TCanvas canvas(p);
-    PaintStatistic(canvas, 600, 330, data);
-    return image;
+    return Drawn(blank(600, 330, 0x400000),
+                 [&data](TCanvas& canvas) { PaintStatistic(canvas, 600, 330, data); });
 }
 
 StatisticData chartData(std::vector<int32_t> outcomes)
@@ -100,8 +91,7 @@ private slots:
         for (int i = 0; i < Form2->TabControl1->count(); ++i)
             strip << Form2->TabControl1->tabText(i);
         QCOMPARE(strip.size(), Exercises().size());
-        for (int i = 0; i < tabs.size(); ++i)
-            QCOMPARE(strip.value(i), tabs[i]);
+        QCOMPARE(strip, tabs);
         for (int i = 0; i < strip.size(); ++i)
             QCOMPARE(strip[i], ExerciseTabText(i));
         QCOMPARE(Shared->ExerciseNames(), strip);
@@ -253,7 +243,7 @@ private slots:
             const QImage chart = fmStatistic->PaintBox1->grab().toImage();
             for (int i = 0; i < 20; ++i) {
                 // Above the centre: the path runs through the centres of the row.
-                const TColor c = pixel(chart, i * 30 + 14, 30 + 8);
+                const TColor c = at(chart, i * 30 + 14, 30 + 8);
                 QCOMPARE(c, (i + 1) % 4 != 0 || i == 19 ? clr::Lime : clr::Red);
             }
         });
@@ -312,29 +302,29 @@ private slots:
     {
         const QImage image = paintChart(chartData({-1}));
         // Red dot in the box 2,2 .. 25,25 (outline black), yellow path from 0,0 to 15,15.
-        QCOMPARE(pixel(image, 14, 14), clr::Red);
-        QCOMPARE(pixel(image, 2, 14), clr::Black);
-        QCOMPARE(pixel(image, 25, 14), clr::Black);
-        QVERIFY(pixel(image, 26, 14) != clr::Black);
-        QCOMPARE(pixel(image, 0, 0), clr::Yellow);
-        QCOMPARE(pixel(image, 1, 1), clr::Yellow);
+        QCOMPARE(at(image, 14, 14), clr::Red);
+        QCOMPARE(at(image, 2, 14), clr::Black);
+        QCOMPARE(at(image, 25, 14), clr::Black);
+        QVERIFY(at(image, 26, 14) != clr::Black);
+        QCOMPARE(at(image, 0, 0), clr::Yellow);
+        QCOMPARE(at(image, 1, 1), clr::Yellow);
         // Row lines every 30 pixels across the width.
         for (int i = 1; i <= 11; ++i)
-            QCOMPARE(pixel(image, 599, i * 30 < 330 ? i * 30 : 329),
-                     i * 30 < 330 ? clr::Black : pixel(image, 599, 329));
-        QCOMPARE(pixel(image, 300, 30), clr::Black);
-        QCOMPARE(pixel(image, 300, 31), FromQColor(QColor(0, 0, 64)));
+            QCOMPARE(at(image, 599, i * 30 < 330 ? i * 30 : 329),
+                     i * 30 < 330 ? clr::Black : at(image, 599, 329));
+        QCOMPARE(at(image, 300, 30), clr::Black);
+        QCOMPARE(at(image, 300, 31), FromQColor(QColor(0, 0, 64)));
     }
 
     void chartTwoAttempts()
     {
         const QImage image = paintChart(chartData({11, -1}));
         // Inside the dots, away from the path through their centres.
-        QCOMPARE(pixel(image, 8, 10 * 30 + 22), clr::Lime); // tab 10, column 0
-        QCOMPARE(pixel(image, 52, 15), clr::Red);           // tab 0, column 1
+        QCOMPARE(at(image, 8, 10 * 30 + 22), clr::Lime); // tab 10, column 0
+        QCOMPARE(at(image, 52, 15), clr::Red);           // tab 0, column 1
         // The path from the green centre (15, 315) to the red one (45, 15).
-        QCOMPARE(pixel(image, 30, 165), clr::Yellow);
-        QCOMPARE(pixel(image, 8, 157), clr::Yellow); // first segment, from 0,0 to 15,315
+        QCOMPARE(at(image, 30, 165), clr::Yellow);
+        QCOMPARE(at(image, 8, 157), clr::Yellow); // first segment, from 0,0 to 15,315
     }
 
     void chartWithoutAttemptsHasNoPath()
@@ -342,7 +332,7 @@ private slots:
         const QImage image = paintChart(chartData({}));
         for (int y = 0; y < 330; ++y)
             for (int x = 0; x < 600; ++x)
-                QVERIFY(pixel(image, x, y) != clr::Yellow);
+                QVERIFY(at(image, x, y) != clr::Yellow);
     }
 
     void realMessageBox()

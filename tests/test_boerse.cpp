@@ -33,7 +33,7 @@ Task makeTask(std::array<int32_t, 3> changes, std::array<int32_t, 3> starts)
 
 } // namespace
 
-class TestBoerse : public ExerciseTest {
+class TestBoerse : public WindowOf<fmBoerse> {
     Q_OBJECT
 private:
     QImage renderChart()
@@ -45,14 +45,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { openProgram(fmBoerse); }
-    void init()
-    {
-        resetSeries();
-        fmBoerse->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
-
     void endValues_data()
     {
         QTest::addColumn<int>("start");

@@ -28,13 +28,10 @@ private slots:
 
     void rectangleLeavesOutRightAndBottom()
     {
-        QImage image = blank(20, 20, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(20, 20, clr::White), [&](TCanvas& c) {
             c.Brush.setColor(clr::Red);
             c.Rectangle(2, 3, 10, 8);
-        }
+        });
         QCOMPARE(inkBox(image, clr::White), QRect(QPoint(2, 3), QPoint(9, 7)));
         QCOMPARE(at(image, 2, 3), clr::Black);
         QCOMPARE(at(image, 9, 7), clr::Black);
@@ -43,26 +40,20 @@ private slots:
 
     void rectangleWithoutPenFillsOneLess()
     {
-        QImage image = blank(20, 20, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(20, 20, clr::White), [&](TCanvas& c) {
             c.Pen.setStyle(TPenStyle::Clear);
             c.Brush.setColor(clr::Blue);
             c.Rectangle(2, 3, 10, 8);
-        }
+        });
         QCOMPARE(inkBox(image, clr::White), QRect(QPoint(2, 3), QPoint(8, 6)));
     }
 
     void fillRectCoversToRightMinusOne()
     {
-        QImage image = blank(20, 20, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(20, 20, clr::White), [&](TCanvas& c) {
             c.Brush.setColor(clr::Green);
             c.FillRect(2, 3, 10, 8);
-        }
+        });
         QCOMPARE(inkBox(image, clr::White), QRect(QPoint(2, 3), QPoint(9, 7)));
     }
 
@@ -81,14 +72,11 @@ private slots:
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         QFETCH(QRect, box);
-        QImage image = blank(16, 16, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(16, 16, clr::White), [&](TCanvas& c) {
             c.MoveTo(from.x(), from.y());
             c.LineTo(to.x(), to.y());
             QCOMPARE(c.PenPos(), to);
-        }
+        });
         QCOMPARE(inkBox(image, clr::White), box);
     }
 
@@ -105,13 +93,10 @@ private slots:
     {
         QFETCH(QPoint, to);
         QFETCH(QList<QPoint>, pixels);
-        QImage image = blank(8, 8, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(8, 8, clr::White), [&](TCanvas& c) {
             c.MoveTo(2, 2);
             c.LineTo(to.x(), to.y());
-        }
+        });
         QList<QPoint> drawn;
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x)
@@ -122,13 +107,10 @@ private slots:
 
     void ellipseUsesRectangleBox()
     {
-        QImage image = blank(40, 40, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(40, 40, clr::White), [&](TCanvas& c) {
             c.Brush.setColor(clr::Lime);
             c.Ellipse(2, 2, 26, 26);
-        }
+        });
         QCOMPARE(inkBox(image, clr::White), QRect(QPoint(2, 2), QPoint(25, 25)));
         QCOMPARE(at(image, 14, 14), clr::Lime);
         QCOMPARE(at(image, 2, 2), clr::White); // corner outside the ellipse
@@ -153,13 +135,10 @@ private slots:
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         QFETCH(QString, quarters);
-        QImage image = blank(130, 130, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(130, 130, clr::White), [&](TCanvas& c) {
             c.Brush.setColor(clr::Red);
             c.Pie(10, 10, 110, 110, from.x(), from.y(), to.x(), to.y());
-        }
+        });
         const QPoint probes[] = {{35, 35}, {85, 35}, {35, 85}, {85, 85}};
         for (int q = 0; q < 4; ++q)
             QVERIFY2(at(image, probes[q].x(), probes[q].y()) ==
@@ -173,18 +152,17 @@ private slots:
     {
         // A filled ellipse with a pie over it: the pie adds no pixel outside the
         // ellipse, and where it lies, its rim is the ellipse's rim.
-        QImage ellipse = blank(80, 60, clr::White);
-        QImage both = blank(80, 60, clr::White);
-        for (QImage* image : {&ellipse, &both}) {
-            QPainter p(image);
-            TCanvas c(p);
-            c.Brush.setColor(clr::Navy);
-            c.Ellipse(3, 5, 74, 52);
-            if (image == &both) {
-                c.Brush.setColor(clr::Yellow);
-                c.Pie(3, 5, 74, 52, 100, 0, 0, 60);
-            }
-        }
+        const auto draw = [](bool pie) {
+            return Drawn(blank(80, 60, clr::White), [pie](TCanvas& c) {
+                c.Brush.setColor(clr::Navy);
+                c.Ellipse(3, 5, 74, 52);
+                if (pie) {
+                    c.Brush.setColor(clr::Yellow);
+                    c.Pie(3, 5, 74, 52, 100, 0, 0, 60);
+                }
+            });
+        };
+        const QImage ellipse = draw(false), both = draw(true);
         int yellow = 0;
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 80; ++x) {
@@ -201,13 +179,10 @@ private slots:
     {
         // Rays from the centre 100, 25 to the two upper corners: the sector is
         // bounded by the rays themselves, not by the angles taken as arc angles.
-        QImage image = blank(210, 60, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(210, 60, clr::White), [&](TCanvas& c) {
             c.Brush.setColor(clr::Lime);
             c.Pie(0, 0, 200, 50, 200, 0, 0, 0);
-        }
+        });
         QCOMPARE(at(image, 150, 8), clr::Lime);
         QCOMPARE(at(image, 50, 8), clr::Lime);
         QCOMPARE(at(image, 150, 17), clr::White); // below the ray to 200, 0
@@ -217,13 +192,10 @@ private slots:
 
     void pieOfEmptyBoxDrawsNothing()
     {
-        QImage image = blank(20, 20, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(20, 20, clr::White), [&](TCanvas& c) {
             c.Pie(5, 5, 5, 15, 0, 0, 10, 10);
             c.Pie(5, 15, 15, 5, 0, 0, 10, 10);
-        }
+        });
         QCOMPARE(inkBox(image, clr::White), QRect());
     }
 
@@ -231,14 +203,12 @@ private slots:
     {
         QImage image = blank(120, 40, clr::White);
         int height = 0;
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        image = Drawn(image, [&](TCanvas& c) {
             c.SetBkModeTransparent(true);
             c.TextOut(10, 5, QStringLiteral("Hut"));
             height = c.TextHeight(QStringLiteral("Hut"));
             QVERIFY(c.TextWidth(QStringLiteral("Hut")) > 10);
-        }
+        });
         const QRect box = inkBox(image, clr::White);
         QVERIFY(box.left() >= 10 && box.left() <= 12);
         QVERIFY(box.top() <= 5 + height / 2);
@@ -248,13 +218,10 @@ private slots:
 
     void opaqueTextFillsItsCell()
     {
-        QImage image = blank(120, 40, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(120, 40, clr::White), [&](TCanvas& c) {
             c.Brush.setColor(clr::Silver);
             c.TextOut(10, 5, QStringLiteral("x"));
-        }
+        });
         QCOMPARE(at(image, 10, 5), clr::Silver);
     }
 
@@ -263,16 +230,14 @@ private slots:
         QImage image = blank(20, 20, clr::White);
         image.setPixelColor(5, 5, QColor(12, 34, 56));
         const QImage before = image;
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        image = Drawn(image, [&](TCanvas& c) {
             c.Pen.setMode(TPenMode::Xor);
             c.Pen.setColor(0x00A0B0C0);
             for (int i = 0; i < 2; ++i) {
                 c.MoveTo(0, 5);
                 c.LineTo(19, 5);
             }
-        }
+        });
         QCOMPARE(image, before);
     }
 
@@ -393,13 +358,11 @@ private slots:
         src.fill(ToQColor(source));
         QImage image(5, 4, QImage::Format_ARGB32_Premultiplied);
         image.fill(ToQColor(destination));
-        {
-            QPainter painter(&image);
-            TCanvas canvas(painter);
+        image = Drawn(image, [&](TCanvas& canvas) {
             canvas.Brush.setColor(0x402000);
             canvas.Brush.setStyle(brush ? TBrushStyle::Solid : TBrushStyle::Clear);
             canvas.CopyImage(1, 1, src, static_cast<TCopyMode>(mode));
-        }
+        });
         QCOMPARE(FromQColor(image.pixelColor(1, 1)), TColor(expected));
         QCOMPARE(FromQColor(image.pixelColor(3, 2)), TColor(expected));
         QCOMPARE(qAlpha(image.pixel(2, 1)), 255);
@@ -447,12 +410,9 @@ private slots:
     void gradientMinimumBand()
     {
         // b = 1 counts as 3: h = 9 gives bands at rows 0, 3, 6, 9.
-        QImage image = blank(4, 9, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(4, 9, clr::White), [&](TCanvas& c) {
             FillGradient(c, 0x000000, 0x0000FF, 4, 9, 1);
-        }
+        });
         QCOMPARE(at(image, 0, 0), TColor(0x000000));
         QCOMPARE(at(image, 0, 2), TColor(0x000000));
         QCOMPARE(GetRed(FromQColor(image.pixelColor(0, 3))), 85);
@@ -462,12 +422,9 @@ private slots:
     void gradientYellowToRed()
     {
         // w = 57, h = 209, b = 4: n = 52, 53 bands, green of band t is 255 - rounded(t * 255 / 52).
-        QImage image = blank(57, 215, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(57, 215, clr::White), [&](TCanvas& c) {
             FillGradient(c, 0x00FFFF, 0x0000FF, 57, 209, 4);
-        }
+        });
         for (int t = 0; t <= 52; ++t) {
             for (int row = t * 4; row < t * 4 + 4; ++row) {
                 const TColor px = FromQColor(image.pixelColor(55, row));
@@ -486,18 +443,13 @@ private slots:
 
     void gradientEdgeHeights()
     {
-        QImage image = blank(10, 10, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        QImage image = Drawn(blank(10, 10, clr::White), [&](TCanvas& c) {
             FillGradient(c, 0x0000FF, 0xFF0000, 10, -5, 4); // negative height: nothing
-        }
+        });
         QCOMPARE(inkBox(image, clr::White), QRect());
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        image = Drawn(image, [&](TCanvas& c) {
             FillGradient(c, 0x0000FF, 0xFF0000, 10, 1, 4); // n = 0: one band in the start colour
-        }
+        });
         QCOMPARE(at(image, 0, 0), TColor(0x0000FF));
         QCOMPARE(at(image, 8, 3), TColor(0x0000FF));
         QCOMPARE(at(image, 0, 4), TColor(0xFFFFFF));
@@ -527,12 +479,9 @@ private slots:
             shape.pen().setStyle(TPenStyle::Clear);
         else
             shape.pen().setWidth(penWidth);
-        QImage image = blank(30, 20, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(30, 20, clr::White), [&](TCanvas& c) {
             TShape::Draw(c, shape.size(), shape.shape(), shape.pen(), shape.brush());
-        }
+        });
         if (ellipse) {
             QVERIFY(ink.contains(inkBox(image, clr::White)));
             QCOMPARE(at(image, 0, 0), clr::White);

@@ -7,17 +7,9 @@
 
 using diagramm::Task;
 
-class TestDiagramm : public ExerciseTest {
+class TestDiagramm : public WindowOf<fmDiagramm> {
     Q_OBJECT
 private slots:
-    void initTestCase() { openProgram(fmDiagramm); }
-    void init()
-    {
-        resetSeries();
-        fmDiagramm->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
-
     void tasksFromSeeds_data()
     {
         seedRows({{0, {1, 1, 18, 27000}},

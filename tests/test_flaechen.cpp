@@ -23,7 +23,7 @@ Task MakeBlueRed(int w1, int h1, int dx, int dy, int w2, int h2)
 
 Q_DECLARE_METATYPE(flaechen::Task)
 
-class TestFlaechen : public ExerciseTest {
+class TestFlaechen : public WindowOf<fmFlaechen> {
     Q_OBJECT
 private:
     // Picks an item by typing its digits into the list, as a pupil would.
@@ -37,20 +37,14 @@ private:
         QCOMPARE(fmFlaechen->ComboBox1->currentText(), item);
     }
 
-private slots:
-    void initTestCase()
+    void open() override
     {
         QApplication::setKeyboardInputInterval(250);
-        openProgram(fmFlaechen);
+        WindowTest::open();
         QCOMPARE(fmFlaechen->frameGeometry(), QRect(0, 102, 800, 468));
     }
-    void init()
-    {
-        resetSeries();
-        fmFlaechen->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
 
+private slots:
     void everyTaskAgreesWithExtendedRounding()
     {
         // Whole-number rounding against a division in extended precision, over all tasks.

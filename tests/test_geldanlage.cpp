@@ -27,8 +27,11 @@ int64_t CompoundExact(const Task& t, bool halvesUp)
 
 } // namespace
 
-class TestGeldanlage : public ExerciseTest {
+class TestGeldanlage : public WindowOf<fmGeldanlage> {
     Q_OBJECT
+public:
+    TestGeldanlage() { m_staysOpen = true; }
+
 private:
     void answerBoth(const QString& first, const QString& second)
     {
@@ -37,18 +40,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_staysOpen = true;
-        openProgram(fmGeldanlage);
-    }
-    void init()
-    {
-        resetSeries();
-        fmGeldanlage->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
-
     void amounts_data()
     {
         QTest::addColumn<int>("capital");

@@ -3,6 +3,7 @@
 
 #include "exercises/Boerse.h"
 #include "exercises/Diagramm.h"
+#include "exercises/Flaechen.h"
 #include "exercises/Geldanlage.h"
 #include "exercises/Pauken.h"
 #include "exercises/Rabatt.h"
@@ -136,9 +137,12 @@ private slots:
         QTest::addColumn<QString>("fills");
         QTest::addColumn<QColor>("background"); // invalid: drawn anew with each task
         int tab = 0;
-        const auto row = [&tab](const char* tabText, const char* title, const char* taskLine,
-                                const QStringList& tips, const QStringList& labels,
-                                const char* tabOrder, const char* fills, const QColor& background) {
+        QStringList tags;
+        const auto row = [&tab, &tags](const char* tabText, const char* title, const char* taskLine,
+                                       const QStringList& tips, const QStringList& labels,
+                                       const char* tabOrder, const char* fills,
+                                       const QColor& background) {
+            tags << tabText;
             QTest::addRow("%s", tabText)
                 << tab++ << QString(title) << QString(taskLine) << tips << labels
                 << QString(tabOrder) << QString(fills) << background;
@@ -212,6 +216,7 @@ private slots:
              "Bei doppeltem Endwert ist die Zunahme 100%", easy},
             {"Label1=Mathe AG", "Label2=Global Percentage", "Label3=Schüler & Partner"}, lists,
             "XShape1 PaintBox1", plain);
+        QCOMPARE(tags, TabTexts());
     }
     void windows()
     {
@@ -279,7 +284,10 @@ private slots:
         QTest::addColumn<QString>("lists");
         QTest::addColumn<QString>("items");
         QTest::addColumn<int>("rowHeight"); // 0: the style's
-        const auto row = [](const char* tag, const char* lists, const QString& items, int height) {
+        QStringList tags;
+        const auto row = [&tags](const char* tag, const char* lists, const QString& items,
+                                 int height) {
+            tags << tag;
             QTest::addRow("%s", tag) << QString(lists) << items << height;
         };
         const char* const lists = "ComboBox1 ComboBox2 ComboBox3";
@@ -290,6 +298,7 @@ private slots:
         row("Börse", lists, "-88 -45 -25 -12 -8 -5 -4 -3 -2 -1 0 1 2 3 4 6 12 25 40 50 55", 0);
         row("Zinsrechnung days", "ComboBox1", numbers(1, 30, 1, "."), 0);
         row("Zinsrechnung months", "ComboBox2", numbers(1, 12, 1, "."), 0);
+        checkRowsCover(tags, TabTexts<QComboBox>());
     }
     void pickLists()
     {
@@ -317,8 +326,10 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<int>("steps");
         QTest::addColumn<QString>("after");
-        const auto row = [](const char* tag, const char* edit, const char* before, int steps,
-                            const char* after) {
+        QStringList tags;
+        const auto row = [&tags](const char* tag, const char* edit, const char* before, int steps,
+                                 const char* after) {
+            tags << tag;
             QTest::addRow("%s", tag) << QString(edit) << QString(before) << steps << QString(after);
         };
         row("Rabatt up from 0", "Edit1", "0", 1, "1");
@@ -335,6 +346,7 @@ private slots:
         row("Geldanlage compound up from 0", "Edit2", "0", 1, "1");
         row("Geldanlage compound to 5000", "Edit2", "4999", 2, "5000");
         row("Würfeln sixes to 100", "Edit1", "99", 3, "100");
+        checkRowsCover(tags, TabTexts<TUpDown>());
     }
     void spinButtons()
     {
@@ -362,7 +374,9 @@ private slots:
     {
         QTest::addColumn<TaskSetter>("set");
         QTest::addColumn<QList<int>>("values"); // from index 0; -7: untouched
-        const auto row = [](const char* tag, const TaskSetter& set, const QList<int>& values) {
+        QStringList tags;
+        const auto row = [&tags](const char* tag, const TaskSetter& set, const QList<int>& values) {
+            tags << tag;
             QTest::addRow("%s", tag) << set << values;
         };
         row("Rabatt", [] { fmRabatt->setTask({1500, 5, 30}); }, {1500, 5, 30, -7});
@@ -400,6 +414,9 @@ private slots:
             },
             {1000, 27, 179, 181,  15,    20000, 40, 10,  254,    55, 5000,
              25,   0,  359, 1246, 45500, 45,    73, 254, 102944, -7});
+        // The rectangles are the task; nothing is kept.
+        row("Flächen", [] { fmFlaechen->setTask({{20, 20, 300, 200}, {40, 50, 100, 80}}); }, {-7});
+        checkRowsCover(tags, TabTexts());
     }
     void taskValuesLayout()
     {

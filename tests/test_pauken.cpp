@@ -13,21 +13,16 @@ Q_DECLARE_METATYPE(Task)
 enum class Verdict { Right, Wrong, NotANumber };
 Q_DECLARE_METATYPE(Verdict)
 
-class TestPauken : public ExerciseTest {
+class TestPauken : public WindowOf<fmPauken> {
     Q_OBJECT
-private slots:
-    void initTestCase()
+private:
+    void open() override
     {
-        openProgram(fmPauken);
+        WindowTest::open();
         QVERIFY(QTest::qWaitForWindowActive(fmPauken));
     }
-    void init()
-    {
-        resetSeries();
-        fmPauken->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
 
+private slots:
     void tasks_data()
     {
         QTest::addColumn<Task>("task");

@@ -8,17 +8,9 @@
 
 using rabatt::Task;
 
-class TestRabatt : public ExerciseTest {
+class TestRabatt : public WindowOf<fmRabatt> {
     Q_OBJECT
 private slots:
-    void initTestCase() { openProgram(fmRabatt); }
-    void init()
-    {
-        resetSeries();
-        fmRabatt->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
-
     void everyTaskHasItsExpectedPrice()
     {
         int halves = 0;

@@ -1,5 +1,6 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
+#include "TestPixels.h"
 
 #include "exercises/Schaetzen.h"
 
@@ -13,26 +14,16 @@ namespace {
 
 constexpr TColor Colors[3] = {0x007FFF, 0x507FAF, 0xA07F5F};
 
-QImage canvasImage(const std::function<void(TCanvas&)>& draw)
-{
-    QImage image(792, 406, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    TCanvas canvas(p);
-    draw(canvas);
-    return image;
-}
-
 QImage circles(const Task& task)
 {
-    return canvasImage([&](TCanvas& c) { schaetzen::DrawCircles(c, task); });
+    return Drawn(blank(792, 406, clr::White), [&](TCanvas& c) { schaetzen::DrawCircles(c, task); });
 }
 
 // Three circles whose sectors reach `degrees` counter-clockwise from twelve
 // o'clock, the end ray aimed practically without rounding.
 QImage reference(double degrees)
 {
-    return canvasImage([&](TCanvas& c) {
+    return Drawn(blank(792, 406, clr::White), [&](TCanvas& c) {
         for (int i = 0; i < 3; ++i) {
             const int left = 50 + 250 * i;
             c.Brush.setColor(clr::Black);
@@ -59,14 +50,9 @@ int differences(const QImage& a, const QImage& b)
     return n;
 }
 
-TColor pixel(const QImage& image, int x, int y)
-{
-    return FromQColor(image.pixelColor(x, y));
-}
-
 } // namespace
 
-class TestSchaetzen : public ExerciseTest {
+class TestSchaetzen : public WindowOf<fmSchaetzen> {
     Q_OBJECT
 private:
     static std::vector<QComboBox*> lists()
@@ -75,14 +61,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { openProgram(fmSchaetzen); }
-    void init()
-    {
-        resetSeries();
-        fmSchaetzen->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
-
     // The picture lies under the drawing surface and reaches one pixel further each way.
     void pictureUnderTheCircles()
     {
@@ -190,7 +168,7 @@ private slots:
         for (int y = 0; y < 406; ++y)
             for (int x = 0; x < 792; ++x)
                 if (y < 100 || y >= 250 || (x - 50) % 250 >= 150 || x < 50 || x >= 700)
-                    QCOMPARE(pixel(drawn, x, y), clr::White);
+                    QCOMPARE(at(drawn, x, y), clr::White);
     }
 
     void thirdsAreTheTableValues()
@@ -224,8 +202,7 @@ private slots:
             for (int y = 100; y < 250; ++y)
                 for (int x = left; x < left + 150; ++x) {
                     const bool keep = part.contains(x - left, y - 100) != outside;
-                    QCOMPARE(pixel(drawn, x, y) == Colors[i],
-                             keep && pixel(full, x, y) == Colors[i]);
+                    QCOMPARE(at(drawn, x, y) == Colors[i], keep && at(full, x, y) == Colors[i]);
                 }
         }
     }
@@ -234,15 +211,15 @@ private slots:
     {
         fmSchaetzen->setTask({3, 0, 11});
         const QImage shown = fmSchaetzen->grab().toImage();
-        QCOMPARE(pixel(shown, 100, 150), Colors[0]); // upper left of the left circle
-        QCOMPARE(pixel(shown, 150, 200), clr::Black);
-        QCOMPARE(pixel(shown, 350, 150), clr::Black); // middle circle plain black
-        QCOMPARE(pixel(shown, 400, 200), clr::Black);
-        QCOMPARE(pixel(shown, 600, 150), Colors[2]); // right circle full
-        QCOMPARE(pixel(shown, 650, 200), Colors[2]);
+        QCOMPARE(at(shown, 100, 150), Colors[0]); // upper left of the left circle
+        QCOMPARE(at(shown, 150, 200), clr::Black);
+        QCOMPARE(at(shown, 350, 150), clr::Black); // middle circle plain black
+        QCOMPARE(at(shown, 400, 200), clr::Black);
+        QCOMPARE(at(shown, 600, 150), Colors[2]); // right circle full
+        QCOMPARE(at(shown, 650, 200), Colors[2]);
         // Between the circles the picture shows through.
         for (const QPoint& p : {QPoint(250, 175), QPoint(10, 10), QPoint(780, 395)}) {
-            const TColor c = pixel(shown, p.x(), p.y());
+            const TColor c = at(shown, p.x(), p.y());
             QVERIFY(c != clr::Black && c != clr::White);
         }
         // A repaint draws the same picture.

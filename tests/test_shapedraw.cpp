@@ -17,9 +17,7 @@ namespace {
 void paint(QImage& image, const TShapeStyle& style, QPoint origin,
            const std::function<void(const TShapeTarget&)>& draw)
 {
-    QPainter painter(&image);
-    TCanvas canvas(painter);
-    draw(TShapeTarget{style, canvas, origin});
+    image = Drawn(image, [&](TCanvas& canvas) { draw(TShapeTarget{style, canvas, origin}); });
 }
 
 TShapeStyle coloured(int w, int h)
@@ -89,13 +87,11 @@ private slots:
         s.ScaleX = scaleX;
         s.ScaleY = scaleY;
         s.Invariant = invariant;
-        QImage image = blank(200, 200);
-        QPainter painter(&image);
-        TCanvas canvas(painter);
-        const TShapeTarget t{s, canvas, origin};
-        QCOMPARE(TransformPoint(t, ShapeTables::Square[0]), firstCorner);
-        DrawTablePolygon(t, ShapeTables::Square.data(), 4);
-        painter.end();
+        const QImage image = Drawn(blank(200, 200), [&](TCanvas& canvas) {
+            const TShapeTarget t{s, canvas, origin};
+            QCOMPARE(TransformPoint(t, ShapeTables::Square[0]), firstCorner);
+            DrawTablePolygon(t, ShapeTables::Square.data(), 4);
+        });
         QCOMPARE(inkBox(image), box);
         QCOMPARE(at(image, firstCorner.x(), firstCorner.y()), clr::Blue);
         QCOMPARE(at(image, box.center().x(), box.center().y()), clr::Red);
@@ -180,15 +176,12 @@ private slots:
     void blockArrowGoesToOwnCanvas()
     {
         const TShapeStyle s = coloured(60, 40);
-        QImage target = blank(60, 40);
         QImage own = blank(60, 40);
-        QPainter targetPainter(&target);
-        QPainter ownPainter(&own);
-        TCanvas targetCanvas(targetPainter);
-        TCanvas ownCanvas(ownPainter);
-        DrawBlockArrow(TShapeTarget{s, targetCanvas, QPoint(5, 5), &ownCanvas});
-        targetPainter.end();
-        ownPainter.end();
+        const QImage target = Drawn(blank(60, 40), [&](TCanvas& targetCanvas) {
+            own = Drawn(own, [&](TCanvas& ownCanvas) {
+                DrawBlockArrow(TShapeTarget{s, targetCanvas, QPoint(5, 5), &ownCanvas});
+            });
+        });
         QCOMPARE(inkBox(target), QRect());
         QCOMPARE(inkBox(own), QRect(0, 0, 60, 5)); // sy = 1: rows 0 to 4
     }
@@ -287,10 +280,7 @@ private slots:
         TShapeStyle s = coloured(50, 30);
         s.ScaleX = 10;
         s.ScaleY = 10;
-        QImage image = blank(50, 30);
-        {
-            QPainter painter(&image);
-            TCanvas canvas(painter);
+        const QImage image = Drawn(blank(50, 30), [&](TCanvas& canvas) {
             canvas.Pen.setColor(clr::Blue);
             canvas.Brush.setColor(clr::Yellow);
             const TShapeTarget t{s, canvas, QPoint(9, 9)};
@@ -298,7 +288,7 @@ private slots:
                 DrawHollowEllipse(t);
             else
                 DrawTextBox(t, figure);
-        }
+        });
         QCOMPARE(inkBox(image), QRect(0, 0, 49, 29));
         QCOMPARE(at(image, 24, 14), filled ? clr::Red : Ground);
     }
@@ -354,14 +344,11 @@ private slots:
         const TShapeStyle s = coloured(40, 30);
         QImage figure = blank(40, 30, clr::White);
         paint(figure, s, QPoint(), [](const TShapeTarget& t) { DrawRasterShape(t, 1, 1); });
-        QImage image = blank(40, 30, ground);
-        {
-            // The shape control clears the canvas brush before drawing.
-            QPainter painter(&image);
-            TCanvas canvas(painter);
+        // The shape control clears the canvas brush before drawing.
+        const QImage image = Drawn(blank(40, 30, ground), [&](TCanvas& canvas) {
             canvas.Brush.setStyle(TBrushStyle::Clear);
             DrawRasterShape(TShapeTarget{s, canvas, QPoint()}, 1, mode);
-        }
+        });
         for (int y = 0; y < 30; ++y)
             for (int x = 0; x < 40; ++x) {
                 const TColor f = at(figure, x, y);

@@ -1,5 +1,6 @@
 #include "ExerciseTest.h"
 #include "TestMain.h"
+#include "TestPixels.h"
 
 #include "exercises/Steigung.h"
 
@@ -31,42 +32,23 @@ int countColor(const QImage& image, TColor c)
     return n;
 }
 
-QImage drawProfile(const Task& t)
-{
-    QImage image(792, 406, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    TCanvas c(p);
-    steigung::DrawProfile(c, t);
-    return image;
-}
-
 // The cell of a text drawn at (x, y) holds the same pixels as that text drawn alone.
 bool showsText(const QImage& image, QPoint at, const QString& text)
 {
-    QImage alone(image.size(), image.format());
-    alone.fill(Qt::white);
-    QPainter p(&alone);
-    TCanvas c(p);
-    c.SetBkModeTransparent(true);
-    c.TextOut(at.x(), at.y(), text);
-    const QRect cell(at, QSize(c.TextWidth(text), c.TextHeight(text)));
+    QRect cell;
+    const QImage alone = Drawn(blank(image.width(), image.height(), clr::White), [&](TCanvas& c) {
+        c.SetBkModeTransparent(true);
+        c.TextOut(at.x(), at.y(), text);
+        cell = QRect(at, QSize(c.TextWidth(text), c.TextHeight(text)));
+    });
     return image.copy(cell) == alone.copy(cell);
 }
 
 } // namespace
 
-class TestSteigung : public ExerciseTest {
+class TestSteigung : public WindowOf<fmSteigung> {
     Q_OBJECT
 private slots:
-    void initTestCase() { openProgram(fmSteigung); }
-    void init()
-    {
-        resetSeries();
-        fmSteigung->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
-
     void tasksFromSeeds_data()
     {
         seedRows(
@@ -135,7 +117,8 @@ private slots:
         QFETCH(QList<QPoint>, filled);
         QFETCH(QStringList, texts);
         QFETCH(QList<QPoint>, textsAt);
-        const QImage image = drawProfile(task);
+        const QImage image = Drawn(blank(792, 406, clr::White),
+                                   [&task](TCanvas& c) { steigung::DrawProfile(c, task); });
         for (const QPoint& p : black)
             QVERIFY2(colorAt(image, p) == clr::Black, qPrintable(pointName(p)));
         for (const QPoint& p : white)

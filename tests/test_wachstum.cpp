@@ -8,7 +8,7 @@
 
 using wachstum::Steps;
 
-class TestWachstum : public ExerciseTest {
+class TestWachstum : public WindowOf<fmWachstum, WindowTest::SameTask> {
     Q_OBJECT
 private:
     // A new task with the given growth steps, animated to the end.
@@ -20,8 +20,7 @@ private:
             fmWachstum->Timer1Timer();
     }
 
-private slots:
-    void initTestCase()
+    void open() override
     {
         createProgram();
         // No task before the tab is chosen.
@@ -31,9 +30,8 @@ private slots:
         QCOMPARE(m_window, fmWachstum);
         QVERIFY(fmWachstum->Timer1->isActive());
     }
-    void init() { resetSeries(); }
-    void cleanupTestCase() { closeProgram(); }
 
+private slots:
     void tasksFromSeeds_data()
     {
         seedRows({{0, {0, 0, 5}}, {99, {0, 1, 4}}, {4711, {4, 3, 4}}, {0xFFFFFFFF, {5, 1, 3}}});

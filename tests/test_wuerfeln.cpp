@@ -32,7 +32,7 @@ QList<int> throws(int sixes, const char* faces)
 
 } // namespace
 
-class TestWuerfeln : public ExerciseTest {
+class TestWuerfeln : public WindowOf<fmWuerfeln> {
     Q_OBJECT
 private:
     // The answer to a task with `sixes` sixes; an entry equal to the shown one is left untouched.
@@ -48,14 +48,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { openProgram(fmWuerfeln); }
-    void init()
-    {
-        resetSeries();
-        fmWuerfeln->NewTask();
-    }
-    void cleanupTestCase() { closeProgram(); }
-
     void tasksFromSeeds_data()
     {
         seedRows({{0, throws(16, "00511410220205015241454101214120514525400030304344314353514104253"

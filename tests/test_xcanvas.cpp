@@ -47,10 +47,7 @@ private slots:
         QFETCH(QPoint, to);
         QFETCH(int, length);
         QFETCH(QList<QPoint>, corners);
-        QImage image = blank(300, 100, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(300, 100, clr::White), [&](TCanvas& c) {
             c.Pen.setColor(clr::Red);
             if (length < 0)
                 DrawDoubleArrow(c, from.x(), from.y(), to.x(), to.y());
@@ -58,7 +55,7 @@ private slots:
                 DrawArrow(c, from.x(), from.y(), to.x(), to.y(), length);
             if (length >= 0)
                 QCOMPARE(c.PenPos(), corners.size() > 3 ? corners[1] : from);
-        }
+        });
         QRect box;
         for (const QPoint& corner : corners) {
             QVERIFY2(at(image, corner.x(), corner.y()) == clr::Red,
@@ -70,14 +67,12 @@ private slots:
 
     void coincidentPointsDrawNothing()
     {
-        QImage image = blank(40, 40, clr::White);
-        QPainter p(&image);
-        TCanvas c(p);
-        c.MoveTo(3, 4);
-        DrawArrow(c, 20, 20, 20, 20, 15);
-        DrawDoubleArrow(c, 20, 20, 20, 20);
-        p.end();
-        QCOMPARE(c.PenPos(), QPoint(3, 4));
+        const QImage image = Drawn(blank(40, 40, clr::White), [](TCanvas& c) {
+            c.MoveTo(3, 4);
+            DrawArrow(c, 20, 20, 20, 20, 15);
+            DrawDoubleArrow(c, 20, 20, 20, 20);
+            QCOMPARE(c.PenPos(), QPoint(3, 4));
+        });
         QCOMPARE(inkBox(image, clr::White), QRect());
     }
 
@@ -97,12 +92,9 @@ private slots:
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         QFETCH(QRect, box);
-        QImage image = blank(100, 100, clr::White);
-        {
-            QPainter p(&image);
-            TCanvas c(p);
+        const QImage image = Drawn(blank(100, 100, clr::White), [&](TCanvas& c) {
             DrawDoubleArrow(c, from.x(), from.y(), to.x(), to.y());
-        }
+        });
         QCOMPARE(inkBox(image, clr::White), box);
         QCOMPARE(image.pixel(box.center()), qRgb(0, 0, 0));
     }

@@ -5,6 +5,8 @@
 #include "xshape/Diagram.h"
 #include "xshape/GraphicControl.h"
 
+#include <set>
+
 namespace {
 
 // Draws a black square in its top-left quarter and counts its redraws.
@@ -245,30 +247,94 @@ private slots:
         QVERIFY(masked >= 5);
     }
 
+    // The axis through the world origin, clamped to the edge it lies beyond;
+    // with a one-pixel pen exactly at the switch. Probed across the middle.
     void axisClampsToTheEdge_data()
     {
-        QTest::addColumn<double>("xMin");
-        QTest::addColumn<double>("xMax");
-        QTest::addColumn<int>("column");
-        QTest::newRow("range right of 0") << 1.0 << 5.0 << 0;
-        QTest::newRow("range left of 0") << -5.0 << -1.0 << 99;
-        QTest::newRow("0 in the middle") << -4.0 << 4.0 << 50;
+        QTest::addColumn<int>("axis"); // 0: the y axis along x, 1: the x axis along y
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<int>("pen");
+        QTest::addColumn<int>("at"); // column or row
+        QTest::newRow("range right of 0") << 0 << 1.0 << 5.0 << 2 << 0;
+        QTest::newRow("range left of 0") << 0 << -5.0 << -1.0 << 2 << 99;
+        QTest::newRow("0 in the middle") << 0 << -4.0 << 4.0 << 2 << 50;
+        QTest::newRow("x: 0 on the first column") << 0 << 0.0 << 100.0 << 1 << 0;
+        QTest::newRow("x: 0 one before the first column") << 0 << 1.0 << 101.0 << 1 << 0;
+        QTest::newRow("x: 0 on the last column") << 0 << -99.0 << 1.0 << 1 << 99;
+        QTest::newRow("x: 0 one beyond the last column") << 0 << -100.0 << 0.0 << 1 << 99;
+        // The x axis lies one row below the origin's pixel, so the top row is 1.
+        QTest::newRow("y: 0 in the middle") << 1 << -4.0 << 4.0 << 1 << 50;
+        QTest::newRow("y: 0 one below the top") << 1 << -98.0 << 2.0 << 1 << 2;
+        QTest::newRow("y: 0 at the top") << 1 << -99.0 << 1.0 << 1 << 1;
+        QTest::newRow("y: 0 one beyond the top") << 1 << -100.0 << 0.0 << 1 << 1;
     }
     void axisClampsToTheEdge()
     {
-        QFETCH(double, xMin);
-        QFETCH(double, xMax);
-        QFETCH(int, column);
+        QFETCH(int, axis);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QFETCH(int, pen);
+        QFETCH(int, at);
         TDiagram d;
         d.setColor(clr::White);
         d.setDisplayGrid(false);
-        d.setXMin(xMin);
-        d.setXMax(xMax);
+        d.AxePen().setWidth(pen);
+        d.setRange(2 * axis, min);
+        d.setRange(2 * axis + 1, max);
         const QImage img = RenderDiagram(d);
-        QVERIFY(isDark(img, column, 60));
-        for (int x = 0; x < 100; ++x)
-            if (qAbs(x - column) > 1)
-                QVERIFY2(!isDark(img, x, 60), qPrintable(QString::number(x)));
+        const auto dark = [&](int i) {
+            return axis == 0 ? isDark(img, i, 60) : isDark(img, 60, i);
+        };
+        QVERIFY(dark(at));
+        for (int i = 0; i < 100; ++i)
+            if (qAbs(i - at) > pen - 1)
+                QVERIFY2(!dark(i), qPrintable(QString::number(i)));
+    }
+
+    // Marks from the step nearest the range's low end to the last one below
+    // its high end, each from `as` before the axis to `as - 1` beyond: where
+    // they add pixels along the axis, and how far across.
+    void marksRunToTheRangeEnds_data()
+    {
+        QTest::addColumn<int>("axis"); // 0: x, 1: y
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<QList<int>>("along"); // the mark on the other axis adds none
+        QTest::addColumn<QList<int>>("across");
+        QTest::newRow("x from the low edge")
+            << 0 << -4.0 << 4.0 << QList<int>{0, 12, 25, 38, 62, 75, 88} << QList<int>{46, 53};
+        QTest::newRow("y to the last step below the top")
+            << 1 << -4.0 << 4.0 << QList<int>{12, 25, 38, 62, 75, 88} << QList<int>{46, 53};
+        QTest::newRow("y from the first step above the bottom")
+            << 1 << -4.4 << 5.6 << QList<int>{6, 16, 26, 36, 46, 66, 76, 86, 96}
+            << QList<int>{46, 53};
+    }
+    void marksRunToTheRangeEnds()
+    {
+        QFETCH(int, axis);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QFETCH(QList<int>, along);
+        QFETCH(QList<int>, across);
+        TDiagram d;
+        d.setColor(clr::White);
+        d.setDisplayGrid(false);
+        d.setRange(2 * axis, min);
+        d.setRange(2 * axis + 1, max);
+        const QImage plain = RenderDiagram(d);
+        d.setMarkLE(axis, 1);
+        const QImage marked = RenderDiagram(d);
+        std::set<int> places, span;
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x)
+                if (plain.pixel(x, y) != marked.pixel(x, y)) {
+                    places.insert(axis == 0 ? x : y);
+                    span.insert(axis == 0 ? y : x);
+                }
+        QCOMPARE(QList<int>(places.begin(), places.end()), along);
+        QVERIFY(!span.empty());
+        QCOMPARE((QList<int>{*span.begin(), *span.rbegin()}), across);
     }
 
     void worldToPixel_data()

@@ -204,16 +204,13 @@ private slots:
         Random().setSeed(seed);
         const QImage control = paintControl(shape);
 
-        QImage expected = blank(90, 70);
-        {
-            QPainter painter(&expected);
-            TCanvas canvas(painter);
+        const QImage expected = Drawn(blank(90, 70), [&](TCanvas& canvas) {
             canvas.Font.Assign(style.Font);
             canvas.Brush.setStyle(TBrushStyle::Clear);
             canvas.SetBkModeTransparent(true);
             Random().setSeed(seed);
             routine(TShapeTarget{style, canvas, QPoint(0, 0)});
-        }
+        });
         QCOMPARE(control, expected);
         QCOMPARE(inkBox(control).isEmpty(), !drawsSomething);
     }
@@ -277,12 +274,7 @@ private slots:
         shape.Brush().setColor(clr::Red);
         shape.setScaleX(8);
         shape.setScaleY(8);
-        QImage image = blank(200, 200);
-        {
-            QPainter painter(&image);
-            TCanvas canvas(painter);
-            shape.DrawOn(canvas);
-        }
+        const QImage image = Drawn(blank(200, 200), [&](TCanvas& canvas) { shape.DrawOn(canvas); });
         QCOMPARE(inkBox(image), QRect(30, 40, 65, 65));
     }
 
@@ -291,12 +283,8 @@ private slots:
         QWidget parent;
         TXShape shape(&parent);
         shape.hide();
-        QImage image = blank(65, 65);
-        {
-            QPainter painter(&image);
-            TCanvas canvas(painter);
-            shape.DrawAt(0, 0, canvas);
-        }
+        const QImage image =
+            Drawn(blank(65, 65), [&](TCanvas& canvas) { shape.DrawAt(0, 0, canvas); });
         QVERIFY(inkBox(image).isEmpty());
     }
 
@@ -381,12 +369,10 @@ private slots:
         const auto drawMono = [](const TXShape& shape) {
             QImage mono(65, 65, QImage::Format_Mono);
             mono.fill(0);
-            {
-                QPainter painter(&mono);
-                TCanvas canvas(painter);
+            mono = Drawn(mono, [&](TCanvas& canvas) {
                 Random().setSeed(4711);
                 shape.DrawAt(0, 0, canvas);
-            }
+            });
             return mono;
         };
         TXShape plain;

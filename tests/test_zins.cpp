@@ -26,7 +26,7 @@ zins::Task fixedTask()
 
 } // namespace
 
-class TestZins : public ExerciseTest {
+class TestZins : public WindowOf<fmZins, WindowTest::SameTask> {
     Q_OBJECT
 private:
     QLineEdit* edit(Variant v) const
@@ -37,10 +37,6 @@ private:
     }
 
 private slots:
-    void initTestCase() { openProgram(fmZins); }
-    void init() { resetSeries(); }
-    void cleanupTestCase() { closeProgram(); }
-
     void interest_data()
     {
         QTest::addColumn<int>("capital");
