@@ -414,8 +414,12 @@ private slots:
             },
             {1000, 27, 179, 181,  15,    20000, 40, 10,  254,    55, 5000,
              25,   0,  359, 1246, 45500, 45,    73, 254, 102944, -7});
-        // The rectangles are the task; nothing is kept.
-        row("Flächen", [] { fmFlaechen->setTask({{20, 20, 300, 200}, {40, 50, 100, 80}}); }, {-7});
+        // Each rectangle as left, top, width and height, the blue one first.
+        row("Flächen",
+            [] {
+                fmFlaechen->setTask({{20, 20, 300, 200}, {40, 50, 100, 80}});
+            },
+            {20, 20, 300, 200, 40, 50, 100, 80, -7});
         checkRowsCover(tags, TabTexts());
     }
     void taskValuesLayout()
