@@ -69,6 +69,49 @@ void endChild(pid_t pid)
     waitpid(pid, nullptr, 0);
 }
 
+// Starts the program with its output discarded; the child's own errors still
+// reach our stderr.
+pid_t startProgram(char** argv)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int errors = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        dup2(null, STDERR_FILENO);
+        execvp(argv[0], argv);
+        dprintf(errors, "startup_probe: cannot start %s: %s\n", argv[0], std::strerror(errno));
+        _exit(127);
+    }
+    return pid;
+}
+
+// Milliseconds from start until a top-level window titled `wanted` is mapped,
+// or -1 when the program ends first (`ended` set) or 30 s pass.
+double waitForMap(xcb_connection_t* c, xcb_atom_t netName, const std::string& wanted, pid_t pid,
+                  std::chrono::steady_clock::time_point start, bool& ended)
+{
+    pollfd pfd{xcb_get_file_descriptor(c), POLLIN, 0};
+    for (;;) {
+        ended = waitpid(pid, nullptr, WNOHANG) == pid;
+        if (ended || std::chrono::steady_clock::now() - start > std::chrono::seconds(30))
+            return -1;
+        poll(&pfd, 1, 100);
+        double mappedMs = -1;
+        while (xcb_generic_event_t* e = xcb_poll_for_event(c)) {
+            const auto stamp = std::chrono::steady_clock::now();
+            if ((e->response_type & 0x7f) == XCB_MAP_NOTIFY) {
+                const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(e);
+                if (mappedMs < 0 && windowTitle(c, map->window, netName) == wanted)
+                    mappedMs = std::chrono::duration<double, std::milli>(stamp - start).count();
+            }
+            free(e);
+        }
+        if (mappedMs >= 0)
+            return mappedMs;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -93,39 +136,12 @@ int main(int argc, char** argv)
     xcb_flush(c);
 
     const auto start = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
+    // The figures go to our stdout; the program's own output must not mix in.
+    const pid_t pid = startProgram(argv + 3);
     if (pid < 0)
         return 2;
-    if (pid == 0) {
-        // The figures go to our stdout; the program's own output must not mix in.
-        const int errors = fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 3);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, STDOUT_FILENO);
-        dup2(null, STDERR_FILENO);
-        execvp(argv[3], argv + 3);
-        dprintf(errors, "startup_probe: cannot start %s: %s\n", argv[3], std::strerror(errno));
-        _exit(127);
-    }
-
-    double mappedMs = -1;
     bool ended = false; // reaped already: its pid may belong to someone else now
-    pollfd pfd{xcb_get_file_descriptor(c), POLLIN, 0};
-    while (mappedMs < 0) {
-        const auto waited = std::chrono::steady_clock::now() - start;
-        ended = waitpid(pid, nullptr, WNOHANG) == pid;
-        if (ended || waited > std::chrono::seconds(30))
-            break;
-        poll(&pfd, 1, 100);
-        while (xcb_generic_event_t* e = xcb_poll_for_event(c)) {
-            const auto stamp = std::chrono::steady_clock::now();
-            if ((e->response_type & 0x7f) == XCB_MAP_NOTIFY) {
-                const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(e);
-                if (windowTitle(c, map->window, netName) == wanted)
-                    mappedMs = std::chrono::duration<double, std::milli>(stamp - start).count();
-            }
-            free(e);
-        }
-    }
+    const double mappedMs = waitForMap(c, netName, wanted, pid, start, ended);
     if (mappedMs < 0) {
         std::fprintf(stderr, "startup_probe: no window \"%s\" mapped%s\n", wanted.c_str(),
                      ended ? " (the program ended)" : "");

@@ -82,6 +82,7 @@ TfmBoerse::TfmBoerse(QWidget* parent)
             box->addItem(boerse::ItemText(i));
     }
     setClientSize(792, 445);
+    setAnswerControls({ComboBox1, ComboBox2, ComboBox3});
 }
 
 void TfmBoerse::PaintBox1Paint(TCanvas& canvas)
@@ -126,12 +127,6 @@ void TfmBoerse::ShowTask(const boerse::Task& task)
         labels[i]->setPalette(p);
     }
     PaintBox1->update();
-}
-
-void TfmBoerse::ResetAnswer()
-{
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
-        box->setCurrentIndex(-1);
 }
 
 void TfmBoerse::CheckAnswer()

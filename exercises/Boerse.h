@@ -11,7 +11,6 @@
 #include <vector>
 
 class QComboBox;
-class TRandom;
 class TXShape;
 
 class TfmBoerse : public TfmExercise<boerse::Task> {
@@ -34,7 +33,6 @@ public:
 protected:
     boerse::Task DrawTask() override;
     void ShowTask(const boerse::Task& task) override;
-    void ResetAnswer() override;
 };
 
 extern TfmBoerse* fmBoerse;

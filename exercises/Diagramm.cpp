@@ -92,6 +92,7 @@ TfmDiagramm::TfmDiagramm(QWidget* parent)
              QStringLiteral("Prozentwerte lassen sich auch mit dem Dreisatz berechnen.\n\r"
                             "Dabei enstspricht der Grundwert 100%")});
     setClientSize(792, 434);
+    setAnswerControls({Edit1, Edit2, Edit3});
 }
 
 void TfmDiagramm::buildAnswers()
@@ -137,12 +138,6 @@ void TfmDiagramm::ShowTask(const diagramm::Task& task)
     for (int i = 0; i < 3; ++i)
         SetAccessibleTexts(bars[i], QStringLiteral("Balken %1").arg(diagramm::ChildNames[i]),
                            QStringLiteral("%1 %").arg(diagramm::Percent(task.shares[i])));
-}
-
-void TfmDiagramm::ResetAnswer()
-{
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3})
-        edit->setText(QStringLiteral("0"));
 }
 
 void TfmDiagramm::CheckAnswer()

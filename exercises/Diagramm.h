@@ -10,7 +10,6 @@
 
 class QLineEdit;
 class TDiagram;
-class TRandom;
 
 class TfmDiagramm : public TfmExercise<diagramm::Task> {
     Q_OBJECT
@@ -44,7 +43,6 @@ public:
 protected:
     diagramm::Task DrawTask() override;
     void ShowTask(const diagramm::Task& task) override;
-    void ResetAnswer() override;
 
 private:
     // The three amounts with their up-down buttons, in tab order.

@@ -53,6 +53,7 @@ TfmFlaechen::TfmFlaechen(QWidget* parent)
     for (int i = 0; i <= 100; ++i)
         ComboBox1->addItem(QString::number(i));
     setClientSize(792, 445);
+    setAnswerControls({ComboBox1});
 }
 
 flaechen::Task TfmFlaechen::DrawTask()
@@ -79,11 +80,6 @@ void TfmFlaechen::ShowTask(const flaechen::Task& task)
                              QStringLiteral("Breite des roten Rechtecks: %1")};
     for (size_t i = 0; i < places.size(); ++i)
         SetAccessibleTexts(labels[i], sides[i].arg(places[i].caption), QString());
-}
-
-void TfmFlaechen::ResetAnswer()
-{
-    ComboBox1->setCurrentIndex(-1);
 }
 
 void TfmFlaechen::CheckAnswer()

@@ -10,7 +10,6 @@
 #include <cstdint>
 
 class QComboBox;
-class TRandom;
 
 class TfmFlaechen : public TfmExercise<flaechen::Task> {
     Q_OBJECT
@@ -31,7 +30,6 @@ public:
 protected:
     flaechen::Task DrawTask() override;
     void ShowTask(const flaechen::Task& task) override;
-    void ResetAnswer() override;
 };
 
 extern TfmFlaechen* fmFlaechen;

@@ -8,7 +8,6 @@
 #include <cstdint>
 
 class QLineEdit;
-class TRandom;
 
 class TfmGeldanlage : public TfmExercise<geldanlage::Task> {
     Q_OBJECT

@@ -12,7 +12,6 @@
 
 class QLineEdit;
 class QPlainTextEdit;
-class TRandom;
 
 class TfmPauken : public TfmExercise<pauken::Task> {
     Q_OBJECT

@@ -45,6 +45,7 @@ TfmRabatt::TfmRabatt(QWidget* parent)
              QStringLiteral(
                  "Wenn der Preis geändert wurde, so ergibt sich auch ein neuer Grundwert.")});
     setClientSize(792, 469);
+    setAnswerControls({Edit1});
 }
 
 rabatt::Task TfmRabatt::DrawTask()
@@ -56,11 +57,6 @@ void TfmRabatt::ShowTask(const rabatt::Task& task)
 {
     // The task text breaks its lines with LF CR; a label shows each pair as one break.
     StaticText1->setText(rabatt::TaskText(task).remove(QLatin1Char('\r')));
-}
-
-void TfmRabatt::ResetAnswer()
-{
-    Edit1->setText(QStringLiteral("0"));
 }
 
 void TfmRabatt::CheckAnswer()

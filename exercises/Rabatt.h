@@ -8,7 +8,6 @@
 #include <cstdint>
 
 class QLineEdit;
-class TRandom;
 
 class TfmRabatt : public TfmExercise<rabatt::Task> {
     Q_OBJECT
@@ -26,7 +25,6 @@ public:
 protected:
     rabatt::Task DrawTask() override;
     void ShowTask(const rabatt::Task& task) override;
-    void ResetAnswer() override;
 };
 
 extern TfmRabatt* fmRabatt;

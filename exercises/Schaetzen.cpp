@@ -87,6 +87,7 @@ TfmSchaetzen::TfmSchaetzen(QWidget* parent)
             box->addItem(QString::number(share));
     }
     setClientSize(792, 445);
+    setAnswerControls({ComboBox1, ComboBox2, ComboBox3});
 }
 
 void TfmSchaetzen::PaintBox1Paint(TCanvas& canvas)
@@ -103,12 +104,6 @@ void TfmSchaetzen::ShowTask(const schaetzen::Task& task)
 {
     Q_UNUSED(task);
     PaintBox1->update();
-}
-
-void TfmSchaetzen::ResetAnswer()
-{
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
-        box->setCurrentIndex(-1);
 }
 
 void TfmSchaetzen::CheckAnswer()

@@ -9,7 +9,6 @@
 #include <cstdint>
 
 class QComboBox;
-class TRandom;
 
 namespace schaetzen {
 
@@ -36,7 +35,6 @@ public:
 protected:
     schaetzen::Task DrawTask() override;
     void ShowTask(const schaetzen::Task& task) override;
-    void ResetAnswer() override;
     void resizeEvent(QResizeEvent* event) override;
 };
 

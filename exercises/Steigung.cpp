@@ -112,6 +112,7 @@ TfmSteigung::TfmSteigung(QWidget* parent)
              QStringLiteral("Um die Prozentzahl zu erhalten, musst du den Bruch mit 100 erweitern"),
              QStringLiteral("Wie Du hier siehst, geht es bergauf!")});
     setClientSize(792, 445);
+    setAnswerControls({ComboBox1, ComboBox2, ComboBox3});
 }
 
 void TfmSteigung::PaintBox2Paint(TCanvas& canvas)
@@ -128,12 +129,6 @@ void TfmSteigung::ShowTask(const steigung::Task& task)
 {
     Q_UNUSED(task);
     PaintBox2->update();
-}
-
-void TfmSteigung::ResetAnswer()
-{
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
-        box->setCurrentIndex(-1);
 }
 
 void TfmSteigung::CheckAnswer()

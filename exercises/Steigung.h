@@ -10,7 +10,6 @@
 
 class QComboBox;
 class TCanvas;
-class TRandom;
 
 namespace steigung {
 
@@ -38,7 +37,6 @@ public:
 protected:
     steigung::Task DrawTask() override;
     void ShowTask(const steigung::Task& task) override;
-    void ResetAnswer() override;
 };
 
 extern TfmSteigung* fmSteigung;

@@ -79,6 +79,7 @@ TfmWachstum::TfmWachstum(QWidget* parent)
 
     setAnimatesTask(true);
     setClientSize(792, 445);
+    setAnswerControls({ComboBox1, ComboBox2, ComboBox3});
 }
 
 void TfmWachstum::describeForScreenReaders()
@@ -136,12 +137,6 @@ void TfmWachstum::ShowTask(const wachstum::Steps& task)
 {
     // The next animation grows the plants by the steps.
     Q_UNUSED(task);
-}
-
-void TfmWachstum::ResetAnswer()
-{
-    for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox3})
-        box->setCurrentIndex(-1);
 }
 
 void TfmWachstum::CheckAnswer()

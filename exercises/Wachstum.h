@@ -11,7 +11,6 @@
 class QComboBox;
 class QTimer;
 class TDiagram;
-class TRandom;
 
 class TfmWachstum : public TfmExercise<wachstum::Steps, 1> {
     Q_OBJECT
@@ -41,7 +40,6 @@ public:
 protected:
     wachstum::Steps DrawTask() override;
     void ShowTask(const wachstum::Steps& task) override;
-    void ResetAnswer() override;
 
 private:
     // Names of the pictures and lists, and the task as the plants show it.

@@ -75,6 +75,7 @@ TfmWuerfeln::TfmWuerfeln(QWidget* parent)
          QStringLiteral("Prozentsatz = Prozentwert / Grundwert"),
          QStringLiteral("Der Grundwert ist die Zahl aller Würfe."),
          QStringLiteral("Um den Anteil in Prozent umzurechnen musst Du mit 100 multiplizieren.")});
+    setAnswerControls({Edit1});
 }
 
 void TfmWuerfeln::PaintBox1Paint(TCanvas& canvas)
@@ -91,11 +92,6 @@ void TfmWuerfeln::ShowTask(const wuerfeln::Task& task)
 {
     Q_UNUSED(task);
     PaintBox1->update();
-}
-
-void TfmWuerfeln::ResetAnswer()
-{
-    Edit1->setText(QStringLiteral("0"));
 }
 
 void TfmWuerfeln::CheckAnswer()

@@ -13,7 +13,6 @@
 class QLineEdit;
 class TCanvas;
 class TImageList;
-class TRandom;
 
 namespace wuerfeln {
 
@@ -38,7 +37,6 @@ public:
 protected:
     wuerfeln::Task DrawTask() override;
     void ShowTask(const wuerfeln::Task& task) override;
-    void ResetAnswer() override;
 };
 
 extern TfmWuerfeln* fmWuerfeln;

@@ -13,7 +13,6 @@
 class QComboBox;
 class QLineEdit;
 class QTableWidget;
-class TRandom;
 
 class TfmZins : public TfmExercise<zins::Task> {
     Q_OBJECT

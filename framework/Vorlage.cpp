@@ -7,6 +7,7 @@
 #include "platform/SpeedButton.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QTimer>
@@ -75,6 +76,16 @@ void TfmVorlage::FormCreate()
 void TfmVorlage::NewTask()
 {
     // The template has no task of its own; only exercises are asked for one.
+}
+
+void TfmVorlage::ResetAnswer()
+{
+    for (QWidget* control : m_answerControls) {
+        if (auto* edit = qobject_cast<QLineEdit*>(control))
+            edit->setText(QStringLiteral("0"));
+        else if (auto* box = qobject_cast<QComboBox*>(control))
+            box->setCurrentIndex(-1);
+    }
 }
 
 void TfmVorlage::ShowTip()

@@ -105,6 +105,14 @@ protected:
     void setClosesTaskOnVerdict(bool closes) { m_closesTask = closes; }
     // Puts the answer back to its start after an invalid entry.
     virtual void ResetEntry() {}
+    // The controls that take the answer, which a new task puts back to their
+    // start: fields to "0", lists to no pick.
+    void setAnswerControls(std::vector<QWidget*> controls)
+    {
+        m_answerControls = std::move(controls);
+    }
+    // Puts the answer controls to their start for a new task.
+    virtual void ResetAnswer();
 
     // For screen readers. A drawing that shows the task gets the name and, after
     // every new task, the description `describe` makes; a part is a further text
@@ -133,6 +141,7 @@ private:
     TInvalidEntry m_invalidEntry = TInvalidEntry::Refuse;
     bool m_closesTask = true;
     bool m_animatesTask = false;
+    std::vector<QWidget*> m_answerControls;
 };
 
 extern TfmVorlage* fmVorlage;
@@ -165,6 +174,4 @@ protected:
     virtual Task DrawTask() = 0;
     // Shows the task in the window's controls.
     virtual void ShowTask(const Task& task) = 0;
-    // Puts the answer controls to their start for a new task.
-    virtual void ResetAnswer() {}
 };

@@ -54,6 +54,20 @@ Extended ValueFromBytes(const uint8_t* data, size_t size)
     }
 }
 
+// NaN, the infinities and zero have texts of their own; true for those values.
+bool CheckSpecial(Extended value, const QString& text)
+{
+    if (std::isnan(value))
+        FUZZ_CHECK(text == QStringLiteral("NAN"), text);
+    else if (std::isinf(value))
+        FUZZ_CHECK(text == (value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF")), text);
+    else if (value == 0)
+        FUZZ_CHECK(text == QStringLiteral("0"), text);
+    else
+        return false;
+    return true;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -62,19 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const Extended value = ValueFromBytes(data, size);
     const QString text = FloatToStr(value);
-
-    if (std::isnan(value)) {
-        FUZZ_CHECK(text == QStringLiteral("NAN"), text);
+    if (CheckSpecial(value, text))
         return 0;
-    }
-    if (std::isinf(value)) {
-        FUZZ_CHECK(text == (value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF")), text);
-        return 0;
-    }
-    if (value == 0) {
-        FUZZ_CHECK(text == QStringLiteral("0"), text);
-        return 0;
-    }
 
     static const QRegularExpression plain(QStringLiteral("^-?(0|[1-9][0-9]*)(,[0-9]*[1-9])?$"));
     static const QRegularExpression scientific(
