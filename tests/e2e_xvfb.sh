@@ -446,6 +446,9 @@ if [ "${E2E_MODE:-}" = desktop ]; then
     box=$(find_box)
     [ -n "$box" ] || fail "$1 showed no box"
     close_with_return "$box" "box after $1"
+    # The keyboard back in the exercise (after a while under some window
+    # managers, by way of the strip) before the next key.
+    wait_focus "$rabatt" "the box after $1"
   }
   [ -n "$(poll is_active "$((rabatt))")" ] || fail "Rabatt ($((rabatt))) not active after its tab: active $(active_now), focus $(xdotool getwindowfocus)"
   box_after F1
