@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Works each exercise window with real keys while Orca runs, writes what
 Orca spoke after each key (from its debug log) to OUTDIR/<window>.txt and
-judges it against what AT-SPI shows. Usage: orca_transcript.py PID LOG OUTDIR"""
+judges it against what AT-SPI shows. Usage: orca_transcript.py PID LOG OUTDIR
+(ORCA_DEBUG=1 names the processes watched for a step's end on stderr)."""
 import os
 import re
 import subprocess
