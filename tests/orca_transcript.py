@@ -24,7 +24,7 @@ SPEECH = re.compile(r"^\S+ - SPEECH OUTPUT: '(.*)'(?: voice=\S+)?( ?)(?:\{.*\}|\
 PID, LOG = 0, ""
 # Quiet for this long (s), with nothing of the desktop running, ends a step
 # once Orca has spoken; one where it has not waits for a longer silence.
-QUIET, SILENCE = 0.2, 0.5
+QUIET, SILENCE = 0.3, 0.5
 WATCHED = []
 
 
@@ -38,14 +38,16 @@ def until(what, get, interval=0.05):
 
 
 def watch():
-    """What takes part in what a key brings: the X server (XVFB_PID) and all
+    """What takes part in what a key brings: the X server (XVFB_PID), all
     that runs under this run's session bus (the parent of orca_check.sh): the
-    program, Orca, the window manager, the buses and the registry; not the
-    speech synthesis, which Orca has handed the text to when it logs it."""
+    program, Orca, the window manager, and the accessibility bus with its
+    registry, which leave that tree (found by their socket in this run's
+    XDG_RUNTIME_DIR); not the speech synthesis, which Orca has handed the text
+    to when it logs it."""
     session = os.getpid()
     for _ in range(2):
         session = int(open("/proc/%d/stat" % session).read().rsplit(")", 1)[1].split()[1])
-    children = {}
+    children, roots = {}, [session]
     for p in filter(str.isdigit, os.listdir("/proc")):
         try:
             fields = open("/proc/%s/stat" % p).read()
@@ -53,10 +55,15 @@ def watch():
             continue
         name, rest = fields[fields.index("(") + 1:fields.rindex(")")], fields.rsplit(")", 1)[1]
         children.setdefault(int(rest.split()[1]), []).append((int(p), name))
-    found, todo = [], [session]
+        try:
+            if os.environ["XDG_RUNTIME_DIR"] + "/at-spi/" in open("/proc/%s/cmdline" % p).read():
+                roots.append(int(p))
+        except (OSError, KeyError):
+            pass
+    found, todo = roots[1:], list(roots)
     while todo:
         for pid, name in children.get(todo.pop(), []):
-            if not name.startswith(("speech-dispatch", "sd_")) and pid != os.getpid():
+            if not name.startswith(("speech-dispatch", "sd_")) and pid not in (os.getpid(), *found):
                 todo.append(pid)
                 found.append(pid)
     return found + [int(os.environ["XVFB_PID"])]
