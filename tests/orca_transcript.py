@@ -23,8 +23,9 @@ NUMBER = re.compile(r"\d+(?:[.,]\d+)*")
 SPEECH = re.compile(r"^\S+ - SPEECH OUTPUT: '(.*)'(?: voice=\S+)?( ?)(?:\{.*\}|\[.*\]|None)?$", re.M)
 PID, LOG = 0, ""
 # Quiet for this long (s), with nothing of the desktop running, ends a step
-# once Orca has spoken; one where it has not waits for a longer silence.
-QUIET, SILENCE = 0.3, 0.5
+# once Orca has spoken (SILENCE where it has not). Shorter quiet lost
+# utterances to the next step on a busy machine.
+QUIET, SILENCE = 0.5, 0.5
 WATCHED = []
 
 
