@@ -59,6 +59,7 @@ begin=$(now_ms)
 
 app=
 wm_pid=
+own_runtime=
 fakebin=$(mktemp -d)
 # Ends the program and the window manager and waits for them (2 s at most);
 # scripts/with-xvfb ends the server after this script.
@@ -72,6 +73,14 @@ cleanup() {
     sleep 0.05
   done
   for p in $app $wm_pid; do kill -KILL "$p" 2>/dev/null || true; done
+  # An accessibility bus that the program started leaves the process tree:
+  # found by this run's own runtime folder in its environment.
+  if [ -n "$own_runtime" ]; then
+    for p in $(pgrep -x 'at-spi-bus-laun|at-spi2-registr|dbus-daemon'); do
+      ! tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" ||
+        kill "$p" 2>/dev/null || true
+    done
+  fi
   wait 2>/dev/null || true
   rm -rf "$fakebin"
 }
@@ -79,6 +88,7 @@ trap cleanup EXIT
 
 wm=${E2E_WM:-}
 # Window managers keep their settings and runtime files apart from the user's.
+[ -n "${XDG_RUNTIME_DIR:-}" ] && [ -z "${E2E_BUS:-}" ] || own_runtime=1
 export XDG_CONFIG_HOME=$fakebin/config XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$fakebin/runtime}
 mkdir -p -m 700 "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 bus=()
