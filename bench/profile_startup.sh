@@ -11,6 +11,8 @@
 # Qt's deep stacks: compare named functions, not main or _start.
 set -euo pipefail
 [ $# -ge 1 ] || { echo "usage: $0 PROGRAM [RUNS]" >&2; exit 2; }
+# On an X server of its own.
+[ -n "${XVFB_PID:-}" ] || exec "$(dirname "$0")/../scripts/with-xvfb" "$0" "$@"
 program=$(realpath "$1")
 runs=${2:-20}
 preload=$(realpath "${EXIT_ON_MAP:-build/bench/libexit_on_map.so}")
@@ -19,12 +21,7 @@ period_us=50
 limit=${PROFILE_LINES:-25}
 
 unset QT_QPA_PLATFORM
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true; wait 2>/dev/null || true; [ -n "${PERF_DATA:-}" ] || rm -f "$data"' EXIT
-read -r -t 10 -u "$fd" number || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$number
+trap '[ -n "${PERF_DATA:-}" ] || rm -f "$data"' EXIT
 
 perf record -q -e cpu-clock -c $((period_us * 1000)) --call-graph dwarf,16384 -o "$data" -- \
   bash -c 'for _ in $(seq "$1"); do LD_PRELOAD="$2" "$3" >/dev/null 2>&1 || exit 1; done' \

@@ -9,6 +9,8 @@
 # polls with xdotool every 10 ms.
 set -euo pipefail
 [ $# -ge 2 ] || { echo "usage: $0 PROGRAM FLOOR [N]" >&2; exit 2; }
+# On an X server of its own.
+[ -n "${XVFB_PID:-}" ] || exec "$(dirname "$0")/../scripts/with-xvfb" "$0" "$@"
 program=$(realpath "$1")
 floor=$(realpath "$2")
 runs=${3:-15}
@@ -17,18 +19,12 @@ settle_ms=500
 probe=${STARTUP_PROBE:-$(dirname "$floor")/startup_probe}
 
 unset QT_QPA_PLATFORM
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
 child=
 cleanup() {
   if [ -n "$child" ]; then kill "$child" 2>/dev/null || true; fi
-  kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
 }
 trap cleanup EXIT
-read -r -t 10 -u "$fd" number || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$number
 
 # One run: prints "MILLISECONDS PEAK_KB".
 measure_polling() {

@@ -15,6 +15,11 @@
 # Waits poll with a deadline instead of sleeping a fixed time, so a slow
 # (sanitizer) build only takes longer; E2E_WAIT sets the deadline in seconds.
 set -euo pipefail
+# On an X server of its own (scripts/with-xvfb), with the server's output in OUTDIR.
+if [ -z "${XVFB_PID:-}" ]; then
+  mkdir -p "$2"
+  exec "$(dirname "$0")/../scripts/with-xvfb" --log "$2/xvfb.log" "$0" "$@"
+fi
 # The desktop checks read the program through the accessibility bus, which
 # needs a session bus; the window manager shares it.
 # Its runtime folder is this run's own, so that runs side by side keep apart.
@@ -34,61 +39,56 @@ fail() {
   [ -z "${DISPLAY:-}" ] || import -window root "$out/fail.png" 2>/dev/null || true
   exit 1
 }
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# Milliseconds since the epoch (EPOCHREALTIME's decimal mark follows the
+# locale, so only its digits are taken). The waits use it inline, without
+# the subshell: many run side by side on two cores.
+now_ms() { echo $((${EPOCHREALTIME//[!0-9]/} / 1000)); }
 # Waits until "$@" prints something, up to $wait_s seconds, and prints it.
 poll_plain() {
   local deadline r
-  deadline=$(($(now_ms) + wait_s * 1000))
+  deadline=$((${EPOCHREALTIME//[!0-9]/} / 1000 + wait_s * 1000))
   while :; do
     r=$("$@" || true)
     [ -n "$r" ] && break
-    [ "$(now_ms)" -lt "$deadline" ] || break
+    ((${EPOCHREALTIME//[!0-9]/} / 1000 < deadline)) || break
     sleep 0.05
   done
   echo "$r"
 }
 begin=$(now_ms)
 
-xvfb=
 app=
 wm_pid=
+own_runtime=
 fakebin=$(mktemp -d)
+# Ends the program and the window manager and waits for them (2 s at most);
+# scripts/with-xvfb ends the server after this script.
 cleanup() {
-  if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
-  if [ -n "$wm_pid" ]; then kill "$wm_pid" 2>/dev/null || true; fi
-  sleep 0.2
-  kill "$xvfb" 2>/dev/null || true
+  local p alive
+  for p in $app $wm_pid; do kill "$p" 2>/dev/null || true; done
+  for _ in $(seq 40); do
+    alive=
+    for p in $app $wm_pid; do ! kill -0 "$p" 2>/dev/null || alive=1; done
+    [ -n "$alive" ] || break
+    sleep 0.05
+  done
+  for p in $app $wm_pid; do kill -KILL "$p" 2>/dev/null || true; done
+  # An accessibility bus that the program started leaves the process tree:
+  # found by this run's own runtime folder in its environment.
+  if [ -n "$own_runtime" ]; then
+    for p in $(pgrep -x 'at-spi-bus-laun|at-spi2-registr|dbus-daemon'); do
+      ! tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" ||
+        kill "$p" 2>/dev/null || true
+    done
+  fi
   wait 2>/dev/null || true
   rm -rf "$fakebin"
 }
 trap cleanup EXIT
-# Xvfb picks a free display itself and writes its number to the pipe; it must
-# also answer there (a display just given up by another run can fail), else
-# it is started again. Without -noreset the server resets when the probe's
-# connection closes, and a client connecting just then is refused.
-start_xvfb() {
-  local fd number
-  exec {fd}<> <(:)
-  Xvfb -displayfd "$fd" -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset >>"$out/xvfb.log" 2>&1 &
-  xvfb=$!
-  read -r -t 10 -u "$fd" number || return 1
-  export DISPLAY=:$number
-  for _ in $(seq 200); do
-    xdpyinfo >/dev/null 2>&1 && return 0
-    kill -0 "$xvfb" 2>/dev/null || return 1
-    sleep 0.05
-  done
-  return 1
-}
-for attempt in 1 2 3; do
-  start_xvfb && break
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
-  [ "$attempt" -lt 3 ] || fail "Xvfb did not start: $(tail -n 3 "$out/xvfb.log")"
-done
 
 wm=${E2E_WM:-}
 # Window managers keep their settings and runtime files apart from the user's.
+[ -n "${XDG_RUNTIME_DIR:-}" ] && [ -z "${E2E_BUS:-}" ] || own_runtime=1
 export XDG_CONFIG_HOME=$fakebin/config XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$fakebin/runtime}
 mkdir -p -m 700 "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 bus=()
@@ -127,23 +127,42 @@ alive() { kill -0 "$app" 2>/dev/null || fail "program ended after $1"; }
 
 # Visible windows with a title ($1: a pattern), one id a line.
 visible() { xdotool search --all --onlyvisible --pid "$app" --name "${1:-.}" 2>/dev/null || true; }
-is_visible() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+# (These run in every wait, many side by side on two cores: they start as
+# few processes as they can and read the output in the shell.)
+is_visible() { [[ $(xwininfo -id "$1" 2>/dev/null) == *IsViewable* ]]; }
 poll() { poll_plain "$@"; }
 # The first visible window titled exactly $1, other than $2.
-window_now() { visible "^$1\$" | grep -vx "${2:-none}" | head -n1 || true; }
+window_now() {
+  local w
+  for w in $(visible "^$1\$"); do
+    [ "$w" = "${2:-none}" ] || { echo "$w"; return; }
+  done
+}
 find_window() { poll window_now "$@"; }
 geometry() { xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=' | tr '\n' ' '; }
 # The frame's widths left, right, top and bottom (none without a window manager).
 extents() {
   local e
-  e=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ,)
-  echo "${e:-0 0 0 0}"
+  e=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null)
+  if [[ $e == *=* ]]; then
+    e=${e#*= }
+    echo "${e//,/}"
+  else
+    echo "0 0 0 0"
+  fi
 }
 # Client geometry of window $1 on the screen as X, Y, WIDTH and HEIGHT lines
 # (xdotool counts the frame offset twice under a reparenting window manager).
 client() {
-  xwininfo -id "$1" | sed -n 's/^ *Absolute upper-left X: */X=/p; s/^ *Absolute upper-left Y: */Y=/p;
-    s/^ *Width: */WIDTH=/p; s/^ *Height: */HEIGHT=/p'
+  local line
+  while read -r line; do
+    case "$line" in
+    "Absolute upper-left X:"*) echo "X=${line##* }" ;;
+    "Absolute upper-left Y:"*) echo "Y=${line##* }" ;;
+    "Width:"*) echo "WIDTH=${line##* }" ;;
+    "Height:"*) echo "HEIGHT=${line##* }" ;;
+    esac
+  done < <(xwininfo -id "$1")
 }
 # Outer geometry of window $1, frame included, like geometry prints it.
 outer() {
@@ -169,20 +188,57 @@ file_name() {
     LC_ALL=C tr 'A-Z' 'a-z' | LC_ALL=C sed -e 's/[^a-z0-9]\{1,\}/-/g; s/^-//; s/-$//'
 }
 
-key() {
-  xdotool key --clearmodifiers "$@"
-  sleep 0.15
-}
-click() {
-  xdotool mousemove "$1" "$2" click 1
-  sleep 0.1
+# Keys and clicks go out at once: the X server hands them to the program in
+# order, and each step after them waits for what they bring (a window, the
+# keyboard, a window gone). Where the keyboard moves to another window, the
+# next key waits until it is there, else it would go to the window before.
+key() { xdotool key --clearmodifiers "$@"; }
+click() { xdotool mousemove "$1" "$2" click 1; }
+# What a check that something does NOT happen gives it to happen: there is no
+# event to wait for (E2E_SETTLE seconds, default 0.15).
+settle() { sleep "${E2E_SETTLE:-0.15}"; }
+# Waits until top-level window $1 has the keyboard (X input focus); $2 says after what.
+wait_focus() {
+  [ -n "$(poll has_focus "$1")" ] ||
+    fail "window $1 did not get the keyboard after $2: $(xdotool getwindowfocus 2>/dev/null) has it; showing: $(visible | tr '\n' ' ')"
 }
 # Gives the exercise window the keyboard: a click on the bottom panel, clear
 # of its buttons and of the task text.
-focus_exercise() { click $((ex + 380)) $((ey + eh - 20)); }
-# Gives the strip the keyboard: a click on its panel, clear of the buttons.
-focus_strip() { click $((sx + 400)) $((sy + 40)); }
+focus_exercise() {
+  click $((ex + 380)) $((ey + eh - 20))
+  wait_focus "$(poll exercise_now)" "a click on the exercise window"
+}
+# The time of the last button press or key that window $1 read, as the
+# program writes it (on the window that _NET_WM_USER_TIME_WINDOW names, where
+# the window manager asks for that).
+user_time() {
+  local w=$1 p
+  p=$(xprop -id "$w" _NET_WM_USER_TIME_WINDOW 2>/dev/null)
+  [[ $p != *"window id # "* ]] || w=${p##* }
+  p=$(xprop -id "$w" _NET_WM_USER_TIME 2>/dev/null)
+  echo "${p##* }"
+}
+# Gives the strip the keyboard: a click on its panel, clear of the buttons,
+# once the program has read it and the keyboard is in one of its windows (a
+# window manager may leave it with the exercise window, where the strip's
+# keys work as well).
+focus_strip() {
+  local before
+  before=$(user_time "$main")
+  click $((sx + 400)) $((sy + 40))
+  changed() { [ "$(user_time "$main")" = "$before" ] || echo yes; }
+  [ -n "$(poll changed)" ] || fail "the program read no click on the strip"
+  [ -n "$(poll focus_in_program none)" ] || fail "no window of the program has the keyboard after a click on the strip"
+}
 activate() { xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true; }
+# Waits until a menu of the program shows (a window without a title).
+menu_now() {
+  local w
+  for w in $(xdotool search --all --onlyvisible --pid "$app" 2>/dev/null); do
+    [[ $(xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null) != *_MENU* ]] || { echo "$w"; return; }
+  done
+}
+wait_menu() { [ -n "$(poll menu_now)" ] || fail "no menu showed"; }
 # Waits for the program's end and expects exit status 0 and no calculator left.
 expect_clean_end() {
   for _ in $(seq $((wait_s * 20))); do
@@ -218,18 +274,30 @@ close_with_return() {
   activate "$1"
   key Return
   local deadline
-  deadline=$(($(now_ms) + wait_s * 1000))
+  deadline=$((${EPOCHREALTIME//[!0-9]/} / 1000 + wait_s * 1000))
   while is_visible "$1"; do
-    [ "$(now_ms)" -lt "$deadline" ] || fail "window $1 ($2) did not close on Return"
+    ((${EPOCHREALTIME//[!0-9]/} / 1000 < deadline)) || fail "window $1 ($2) did not close on Return"
     sleep 0.05
+  done
+  # The keyboard back in one of the program's windows, ready for the next key.
+  [ -n "$(poll focus_in_program "$1")" ] ||
+    fail "no window of the program has the keyboard after $2 closed: $(xdotool getwindowfocus 2>/dev/null) has it"
+}
+# Says yes when a visible window of the program other than $1 has the keyboard.
+focus_in_program() {
+  local f w
+  f=$(xdotool getwindowfocus 2>/dev/null) || return 0
+  [ "$f" != "$1" ] || return 0
+  for w in $(visible); do
+    [ "$w" != "$f" ] || { echo yes; return; }
   done
 }
 
 # Waits until window $1's outer geometry is $2 (the frame may come late) and prints it.
 poll_outer() {
   local deadline g
-  deadline=$(($(now_ms) + wait_s * 1000))
-  while g=$(outer "$1") && [ "$g" != "$2" ] && [ "$(now_ms)" -lt "$deadline" ]; do sleep 0.05; done
+  deadline=$((${EPOCHREALTIME//[!0-9]/} / 1000 + wait_s * 1000))
+  while g=$(outer "$1") && [ "$g" != "$2" ] && ((${EPOCHREALTIME//[!0-9]/} / 1000 < deadline)); do sleep 0.05; done
   echo "$g"
 }
 
@@ -282,9 +350,9 @@ has_focus() { [ "$(xdotool getwindowfocus 2>/dev/null)" != "$1" ] || echo yes; }
 # Waits until exercise window $1 is where it belongs ($2,$3 as above) and says whether it is.
 exercise_placed() {
   local deadline
-  deadline=$(($(now_ms) + wait_s * 1000))
+  deadline=$((${EPOCHREALTIME//[!0-9]/} / 1000 + wait_s * 1000))
   while [ "$(outer "$1")" != "$(exercise_expected "$@")" ]; do
-    [ "$(now_ms)" -lt "$deadline" ] || return 1
+    ((${EPOCHREALTIME//[!0-9]/} / 1000 < deadline)) || return 1
     sleep 0.05
   done
 }
@@ -368,6 +436,7 @@ if [ "${E2E_MODE:-}" = desktop ]; then
     local digits r
     [ -n "$(poll is_active "$(($2))")" ] ||
       fail "after $1 window $(active_now) is active, not $(($2))"
+    wait_focus "$2" "$1"
     digits=$((RANDOM % 900 + 100))
     xdotool type --delay 30 "$digits"
     r=$(probe)
@@ -382,10 +451,21 @@ if [ "${E2E_MODE:-}" = desktop ]; then
   # Opens the box the key $1 opens in the exercise window and closes it.
   box_after() {
     local box
+    wait_focus "$rabatt" "the box before $1"
     key "$1"
     box=$(find_box)
     [ -n "$box" ] || fail "$1 showed no box"
     close_with_return "$box" "box after $1"
+    # The keyboard back in the exercise (after a while under some window
+    # managers, by way of the strip), or in the statistics that the
+    # twentieth attempt brings, before the next key.
+    [ -n "$(poll keyboard_back)" ] ||
+      fail "after the box after $1 window $(xdotool getwindowfocus 2>/dev/null) has the keyboard, not Rabatt ($rabatt)"
+  }
+  keyboard_back() {
+    local f
+    f=$(xdotool getwindowfocus 2>/dev/null) || return 0
+    if [ "$f" = "$rabatt" ] || [ "$f" = "$(window_now Statistik)" ]; then echo yes; fi
   }
   [ -n "$(poll is_active "$((rabatt))")" ] || fail "Rabatt ($((rabatt))) not active after its tab: active $(active_now), focus $(xdotool getwindowfocus)"
   box_after F1
@@ -415,7 +495,7 @@ if [ "${E2E_MODE:-}" = desktop ]; then
   # The info window from the strip's menu gives the keyboard back to the strip.
   focus_strip
   key alt+h
-  sleep 0.3
+  wait_menu
   key i
   info=$(find_window 'Info .*')
   [ -n "$info" ] || fail "menu showed no info window"
@@ -493,9 +573,9 @@ if [ "${E2E_MODE:-}" = desktop ]; then
 fi
 
 # Find the tabs: click along the tab strip from left to right and note each
-# time another exercise window shows. The same xdotool call that clicks looks
-# at the windows; a click that seems to change nothing is given three times
-# the longest delay a change has shown so far (at least 100 ms).
+# time another exercise window shows. e2e_tabs.py clicks and tells, after each
+# click, the exercise window then showing; it knows that a click changed
+# nothing once the program has read a second click after it (see there).
 step=8
 tab_y=$((sy + 66))
 t_search=$(now_ms)
@@ -506,19 +586,11 @@ current=$(poll exercise_now)
 ids+=("$current")
 firsts+=($((step / 2)))
 slowest=0
-for ((x = step / 2; x < strip_width; x += step)); do
-  w=$(one_exercise "$(xdotool mousemove "$((sx + x))" "$tab_y" click 1 search --all --onlyvisible --pid "$app" --name . 2>/dev/null || true)")
-  t0=$(now_ms)
-  limit=$((slowest * 3 > 100 ? slowest * 3 : 100))
-  while [ "$w" = "$current" ] && [ $(($(now_ms) - t0)) -lt "$limit" ]; do
-    sleep 0.02
-    w=$(exercise_now)
-  done
-  # Between hiding one window and showing the next there is none.
-  [ -n "$w" ] || w=$(poll exercise_now)
-  [ -n "$w" ] || fail "no exercise window after a click at x=$x"
+clicks=$(/usr/bin/python3 "$(dirname "$0")/e2e_tabs.py" "$app" "$main" "$sx" "$tab_y" "$step" \
+  "$strip_width" $((sx + 400)) $((sy + 40)) "$wait_s") || fail "tab search: $clicks"
+while read -r x w took; do
+  [ "$w" != none ] || fail "no exercise window after a click at x=$x"
   [ "$w" != "$current" ] || continue
-  took=$(($(now_ms) - t0))
   [ "$took" -gt "$slowest" ] && slowest=$took
   for seen in "${ids[@]}"; do
     [ "$seen" != "$w" ] || fail "window $w shown again at x=$x: tabs not distinct"
@@ -526,7 +598,9 @@ for ((x = step / 2; x < strip_width; x += step)); do
   ids+=("$w")
   firsts+=("$x")
   current=$w
-done
+done <<<"$clicks"
+[ "$(tail -n1 <<<"$clicks" | cut -d' ' -f1)" -ge $((strip_width - step)) ] ||
+  fail "tab search ended at x=$(tail -n1 <<<"$clicks" | cut -d' ' -f1)"
 alive "tab search"
 count=${#ids[@]}
 echo "found $count exercise windows through the tab strip in $(($(now_ms) - t_search)) ms (slowest change $slowest ms after the click)"
@@ -573,10 +647,18 @@ select_tab() {
 # disabled (the growth exercise animates its task first): press it again
 # every second until a verdict shows.
 evaluations=0
+# No statistics before the twentieth evaluation: checked right after each
+# verdict, and once more before the next F9, when the program has surely
+# had the time to show them.
+no_early_statistics() {
+  [ "$evaluations" -ge 20 ] || [ -z "$(window_now Statistik)" ] ||
+    fail "statistics shown after $evaluations evaluations"
+}
 evaluate() {
   local box deadline exercise
   exercise=$(exercise_now)
-  deadline=$(($(now_ms) + wait_s * 1000))
+  deadline=$((${EPOCHREALTIME//[!0-9]/} / 1000 + wait_s * 1000))
+  no_early_statistics
   while :; do
     focus_exercise
     key F9
@@ -587,13 +669,13 @@ evaluate() {
     done
     [ -n "$box" ] && break
     alive "F9 in $1"
-    [ "$(now_ms)" -lt "$deadline" ] || fail "F9 showed no verdict in $1"
+    ((${EPOCHREALTIME//[!0-9]/} / 1000 < deadline)) || fail "F9 showed no verdict in $1"
   done
   close_with_return "$box" "verdict in $1"
   alive "verdict in $1"
   evaluations=$((evaluations + 1))
   if [ "$evaluations" -lt 20 ]; then
-    [ -z "$(window_now Statistik)" ] || fail "statistics shown after $evaluations evaluations"
+    no_early_statistics
   elif [ "$evaluations" = 20 ]; then
     local stat
     stat=$(find_window Statistik)
@@ -621,6 +703,7 @@ for ((i = 0; i < count; ++i)); do
   alive "F1 in ${names[i]}"
   focus_exercise
   key F2
+  settle
   alive "F2 in ${names[i]}"
   [ -z "$(window_now Prozentrechnung "$main")" ] || fail "F2 opened a message box in ${names[i]}"
   evaluate "${names[i]}"
@@ -633,7 +716,7 @@ for ((i = 0; i < count; ++i)); do
   if [ "${names[i]}" = Rabatt ]; then
     focus_exercise
     key F9
-    sleep 0.5
+    sleep 0.5 # a negative check, as settle, but longer: an evaluation takes longer
     [ -z "$(window_now Prozentrechnung "$main")" ] || fail "second F9 evaluated again"
     key F2
     click $((ex + 680)) $((ey + 371)) # the answer field
@@ -674,17 +757,19 @@ stat=$(find_window Statistik)
 close_with_return "$stat" "statistics (F6)"
 alive F6
 
-# The info window from the menu "Hilfe" (Alt+H, I). The open menu is not
-# told apart by its title, so should the I come before the menu, try again
-# with more time between the two keys.
+# The info window from the menu "Hilfe" (Alt+H, I), once the menu shows.
+# Should the menu not show, or the I still come before the menu has the
+# keyboard, try again, with more time between the two keys.
 info=
 for attempt in 1 2 3; do
   focus_strip
   key alt+h
-  sleep "0.$((attempt * 3))"
-  key i
-  info=$(wait_s=$((wait_s / 3)) find_window 'Info .*')
-  [ -n "$info" ] && break
+  if [ -n "$(wait_s=$((wait_s / 3)) poll menu_now)" ]; then
+    [ "$attempt" = 1 ] || sleep "0.$((attempt * 3))"
+    key i
+    info=$(wait_s=$((wait_s / 3)) find_window 'Info .*')
+    [ -n "$info" ] && break
+  fi
   key Escape
 done
 [ -n "$info" ] || fail "menu showed no info window"

@@ -4,12 +4,15 @@
 # Usage: orca_check.sh PROGRAM OUTDIR. ORCA_TRANSCRIPTS_ONLY=1 only writes
 # OUTDIR/<window>.txt; ORCA_WAIT: each wait's deadline in whole seconds.
 set -euo pipefail
+# On an X server of its own (scripts/with-xvfb), a private home and session bus.
 if [ -z "${ORCA_HOME:-}" ]; then
+  mkdir -p "$2"
   home=$(mktemp -d)
   trap 'rm -rf "$home"' EXIT
   mkdir -m 700 "$home/run"
   ORCA_HOME=$home HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data \
-    XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/run dbus-run-session -- "$0" "$@"
+    XDG_CACHE_HOME=$home/cache XDG_RUNTIME_DIR=$home/run \
+    "$(dirname "$0")/../scripts/with-xvfb" --log "$2/xvfb.log" dbus-run-session -- "$0" "$@"
   exit
 fi
 out=$2
@@ -29,11 +32,6 @@ until_ok() {
   timeout "${ORCA_WAIT:-30}" bash -c "until $* >/dev/null 2>&1; do sleep 0.05; done" ||
     { echo "FAIL: timed out waiting for $*"; exit 1; }
 }
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >"$out/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t "${ORCA_WAIT:-30}" -u "$fd" number || { echo "FAIL: no Xvfb"; exit 1; }
-export DISPLAY=:$number
 openbox --sm-disable >"$out/openbox.log" 2>&1 &
 pids+=($!)
 until_ok xprop -root _NET_SUPPORTING_WM_CHECK

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Works each exercise window with real keys while Orca runs, writes what
 Orca spoke after each key (from its debug log) to OUTDIR/<window>.txt and
-judges it against what AT-SPI shows. Usage: orca_transcript.py PID LOG OUTDIR"""
+judges it against what AT-SPI shows. Usage: orca_transcript.py PID LOG OUTDIR
+(ORCA_DEBUG=1 names the processes watched for a step's end on stderr)."""
 import os
 import re
 import subprocess
@@ -21,15 +22,87 @@ NUMBER = re.compile(r"\d+(?:[.,]\d+)*")
 # has one before the voice (a single character only the latter).
 SPEECH = re.compile(r"^\S+ - SPEECH OUTPUT: '(.*)'(?: voice=\S+)?( ?)(?:\{.*\}|\[.*\]|None)?$", re.M)
 PID, LOG = 0, ""
+# Quiet for this long (s), with nothing of the desktop running, ends a step
+# once Orca has spoken (SILENCE where it has not). Shorter quiet lost
+# utterances to the next step on a busy machine.
+QUIET, SILENCE = 0.5, 0.5
+WATCHED = []
 
 
-def until(what, get):
+def until(what, get, interval=0.05):
     deadline = time.time() + WAIT
     while not (value := get()):
         if time.time() > deadline:
             sys.exit("FAIL: timed out waiting for " + what)
-        time.sleep(0.05)
+        time.sleep(interval)
     return value
+
+
+def watch():
+    """What takes part in what a key brings: the X server (XVFB_PID), all
+    that runs under this run's session bus (the parent of orca_check.sh): the
+    program, Orca, the window manager, and the accessibility bus with its
+    registry, which leave that tree (found by their socket in this run's
+    XDG_RUNTIME_DIR); not the speech synthesis, which Orca has handed the text
+    to when it logs it."""
+    session = os.getpid()
+    for _ in range(2):
+        session = int(open("/proc/%d/stat" % session).read().rsplit(")", 1)[1].split()[1])
+    children, roots = {}, [session]
+    for p in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            fields = open("/proc/%s/stat" % p).read()
+        except OSError:
+            continue
+        name, rest = fields[fields.index("(") + 1:fields.rindex(")")], fields.rsplit(")", 1)[1]
+        children.setdefault(int(rest.split()[1]), []).append((int(p), name))
+        try:
+            if os.environ["XDG_RUNTIME_DIR"] + "/at-spi/" in open("/proc/%s/cmdline" % p).read():
+                roots.append(int(p))
+        except (OSError, KeyError):
+            pass
+    found, todo = roots[1:], list(roots)
+    while todo:
+        for pid, name in children.get(todo.pop(), []):
+            if not name.startswith(("speech-dispatch", "sd_")) and pid not in (os.getpid(), *found):
+                todo.append(pid)
+                found.append(pid)
+    return found + [int(os.environ["XVFB_PID"])]
+
+
+def activity():
+    """The watched processes' CPU time, None while a thread of theirs runs or
+    waits to run."""
+    ticks = 0
+    for pid in WATCHED:
+        try:
+            tasks = os.listdir("/proc/%d/task" % pid)
+        except OSError:
+            continue
+        for tid in tasks:
+            try:
+                stat = open("/proc/%d/task/%s/stat" % (pid, tid)).read().rsplit(")", 1)[1].split()
+            except OSError:
+                continue
+            if stat[0] == "R":
+                return None
+            ticks += int(stat[11]) + int(stat[12])
+    return ticks
+
+
+def settled(mark):
+    """Waits until Orca's log has not grown for QUIET s (SILENCE s while
+    nothing was spoken since `mark`), in which the program, Orca and the
+    buses neither ran nor used CPU time: all a key brought is then spoken (a
+    silence alone also ends where the program is still busy)."""
+    seen = []
+
+    def quiet():
+        seen.append((os.path.getsize(LOG), activity()))
+        polls = round((QUIET if SPEECH.search(since(mark)) else SILENCE) / 0.02)
+        return len(seen) > polls and seen[-1][1] is not None and \
+            seen[-polls - 1:] == [seen[-1]] * (polls + 1)
+    until("Orca and the program to be quiet", quiet, 0.02)
 
 
 def since(mark):
@@ -99,11 +172,9 @@ def work(previous):
         mark = os.path.getsize(LOG)
         subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True, timeout=WAIT)
         until("the program after " + key, ready)
-        # Orca saw the key, then wrote nothing for 0.5 s.
+        # Orca saw the key, then all is quiet.
         until("Orca to see the key", lambda: "PROCESS ATSPI_KEY" in since(mark))
-        sizes = []
-        until("Orca to be silent", lambda: sizes.append(os.path.getsize(LOG)) or
-              sizes[-10:] == [sizes[-1]] * 10)
+        settled(mark)
         utterances = spoken(mark)
         s = dict(key=key, kind=kind, spoken=[u for u, _ in utterances],
                  heard=[u for u, echo in utterances if not echo], **snapshot())
@@ -191,12 +262,16 @@ def judge(steps, title):
 
 
 def main():
-    global PID, LOG
+    global PID, LOG, WATCHED
     PID, LOG, out = int(sys.argv[1]), sys.argv[2], sys.argv[3]
     table = []
     title = until("the first exercise", lambda: (w := active()) and w.name != STRIP and w.name)
     until("Orca to speak it", lambda: said(title, [u for u, _ in spoken(0)]))
-    time.sleep(1)
+    WATCHED = watch()
+    if os.environ.get("ORCA_DEBUG"):
+        print("watched:", [(p, open("/proc/%d/comm" % p).read().strip()) for p in WATCHED],
+              file=sys.stderr)
+    settled(os.path.getsize(LOG))
     for name in WINDOWS[1:] + WINDOWS[:1]:
         title, steps = work(title)
         with open(os.path.join(out, name[2:] + ".txt"), "w", encoding="utf-8") as f:

@@ -3,20 +3,16 @@
 # window appears, saves a screenshot and ends it with Alt+F4.
 # Usage: smoke_xvfb.sh PROGRAM SCREENSHOT
 set -euo pipefail
+# On an X server of its own.
+[ -n "${XVFB_PID:-}" ] || exec "$(dirname "$0")/../scripts/with-xvfb" "$0" "$@"
 program=$1
 shot=$2
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
 app=
 cleanup() {
   if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi
-  kill "$xvfb" 2>/dev/null || true
   wait 2>/dev/null || true
 }
 trap cleanup EXIT
-read -r -t 10 -u "$fd" number || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$number
 "$program" &
 app=$!
 main=
