@@ -211,27 +211,6 @@ protected:
         QCOMPARE(m_window->sbCheckIt->isEnabled(), !counted);
     }
 
-    // Seed rows for a check of MakeTask: the task's fields as whole numbers.
-    static void seedRows(const std::vector<std::pair<uint32_t, QList<int>>>& rows)
-    {
-        QTest::addColumn<uint32_t>("seed");
-        QTest::addColumn<QList<int>>("task");
-        for (const auto& [seed, task] : rows)
-            QTest::addRow("seed %u", seed) << seed << task;
-    }
-    // The current seed row's task from `make`, which takes `draws` draws.
-    template <class Make> static void checkSeedRow(Make make, int draws)
-    {
-        QFETCH(uint32_t, seed);
-        QFETCH(QList<int>, task);
-        TRandom r(seed);
-        QCOMPARE(QList<int>(make(r)), task);
-        TRandom expected(seed);
-        for (int i = 0; i < draws; ++i)
-            expected.next(1);
-        QCOMPARE(r.seed(), expected.seed());
-    }
-
     std::unique_ptr<TForms> m_forms;
     QStringList m_messages;
     TfmVorlage* m_window = nullptr;

@@ -1,4 +1,5 @@
 #include "ExerciseTest.h"
+#include "TaskTest.h"
 #include "TestMain.h"
 #include "TestPixels.h"
 
@@ -8,30 +9,7 @@
 
 #include <QComboBox>
 
-#include <cmath>
-
 using boerse::Task;
-
-namespace {
-
-int indexOf(int32_t change)
-{
-    for (size_t i = 0; i < boerse::Changes.size(); ++i)
-        if (boerse::Changes[i] == change)
-            return static_cast<int>(i);
-    return -1;
-}
-
-Task makeTask(std::array<int32_t, 3> changes, std::array<int32_t, 3> starts)
-{
-    Task t{};
-    for (size_t i = 0; i < 3; ++i)
-        t.index[i] = indexOf(changes[i]);
-    t.start = starts;
-    return t;
-}
-
-} // namespace
 
 class TestBoerse : public WindowOf<fmBoerse> {
     Q_OBJECT
@@ -45,99 +23,6 @@ private:
     }
 
 private slots:
-    void endValues_data()
-    {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("change");
-        QTest::addColumn<int>("end");
-        QTest::addRow("82.5 to even 82") << 150 << 55 << 232;
-        QTest::addRow("-175.12 to -175") << 199 << -88 << 24;
-        QTest::addRow("50 less 5 pct") << 50 << -5 << 48;
-        QTest::addRow("50 less 4 pct") << 50 << -4 << 48;
-        QTest::addRow("50 less 3 pct") << 50 << -3 << 48;
-        QTest::addRow("50 unchanged") << 50 << 0 << 50;
-        QTest::addRow("50 plus 1 pct") << 50 << 1 << 50;
-        QTest::addRow("-7.5 to even -8") << 150 << -5 << 142;
-        QTest::addRow("-6.5 to even -6") << 130 << -5 << 124;
-        QTest::addRow("5.5 to even 6") << 110 << 5 << 116;
-        QTest::addRow("highest") << 199 << 55 << 308;
-    }
-    void endValues()
-    {
-        QFETCH(int, start);
-        QFETCH(int, change);
-        QFETCH(int, end);
-        QCOMPARE(boerse::EndValue(start, change), end);
-    }
-
-    // Every start value with every change: the nearest whole number, halves
-    // to even, as exact division gives it.
-    void differencesRoundHalvesToEven()
-    {
-        int halves = 0;
-        for (int start = 50; start <= 199; ++start)
-            for (int32_t change : boerse::Changes) {
-                const long double exact = static_cast<long double>(start * change) / 100;
-                if (std::fabs(exact - std::trunc(exact)) == 0.5L)
-                    ++halves;
-                QCOMPARE(static_cast<long double>(boerse::Difference(start, change)),
-                         std::nearbyintl(exact));
-            }
-        QVERIFY(halves > 0);
-    }
-
-    void tasksFromSeeds_data()
-    {
-        seedRows({{0, {0, 0, 18, 160, 113, 83}},
-                  {99, {2, 3, 14, 158, 137, 86}},
-                  {4711, {17, 12, 17, 178, 135, 93}},
-                  {0xFFFFFFFF, {20, 4, 10, 156, 143, 51}}});
-    }
-    void tasksFromSeeds()
-    {
-        checkSeedRow(
-            [](TRandom& r) {
-                const Task t = boerse::MakeTask(r);
-                return QList<int>{t.index[0], t.index[1], t.index[2],
-                                  t.start[0], t.start[1], t.start[2]};
-            },
-            6);
-    }
-
-    void correctionText()
-    {
-        QCOMPARE(boerse::CorrectionText(makeTask({12, -5, 40}, {150, 100, 50})),
-                 QStringLiteral("12% -5% 40% "));
-        QCOMPARE(boerse::CorrectionText(makeTask({-88, 0, 55}, {150, 100, 50})),
-                 QStringLiteral("-88% 0% 55% "));
-    }
-
-    void priceLine_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("points");
-        QTest::addRow("window width") << 792 << 37;
-        QTest::addRow("five steps wide") << 100 << 3;
-        QTest::addRow("too narrow for steps") << 99 << 2;
-        QTest::addRow("zero width") << 0 << 2;
-    }
-    void priceLine()
-    {
-        QFETCH(int, width);
-        QFETCH(int, points);
-        TRandom random(42);
-        const std::vector<QPoint> line = boerse::PriceLine(width, 200, 77, random);
-        QCOMPARE(static_cast<int>(line.size()), points);
-        QCOMPARE(line.front(), QPoint(20, 200));
-        QCOMPARE(line.back(), QPoint(width - 20, 77));
-        for (size_t k = 1; k + 1 < line.size(); ++k) {
-            QCOMPARE(line[k].x(), 20 * static_cast<int>(k + 1));
-            QVERIFY(std::abs(line[k].y() - line[k - 1].y()) <= 32);
-        }
-        if (width == 792)
-            QCOMPARE(line[line.size() - 2].x(), 720);
-    }
-
     // The angle field: cells blend from light yellow on the right to light
     // green on the left, 32 px wide.
     void background()
@@ -180,7 +65,7 @@ private slots:
     // End points and values stay; the zigzag between them is new each time.
     void chartRepaint()
     {
-        fmBoerse->setTask(makeTask({55, 0, -88}, {150, 120, 99}));
+        fmBoerse->setTask(boerseTask({55, 0, -88}, {150, 120, 99}));
         const int w = fmBoerse->PaintBox1->width();
         const int h = fmBoerse->PaintBox1->height();
         const QImage first = renderChart();
@@ -223,10 +108,10 @@ private slots:
         QFETCH(int, pick2);
         QFETCH(int, pick3);
         QFETCH(bool, right);
-        fmBoerse->setTask(makeTask({12, -5, 40}, {160, 50, 60}));
+        fmBoerse->setTask(boerseTask({12, -5, 40}, {160, 50, 60}));
         // 1000: nothing picked.
         pick({fmBoerse->ComboBox1, fmBoerse->ComboBox2, fmBoerse->ComboBox3},
-             {indexOf(pick1), indexOf(pick2), indexOf(pick3)});
+             {changeIndex(pick1), changeIndex(pick2), changeIndex(pick3)});
         expectVerdict(right, right ? QString() : QStringLiteral("12% -5% 40% "));
     }
 };

@@ -74,20 +74,6 @@ private slots:
                  "red-orange above, green below");
     }
 
-    void tasksFromSeeds_data()
-    {
-        seedRows({{0, {0, 0, 10}}, {99, {1, 2, 8}}, {4711, {9, 7, 9}}, {0xFFFFFFFF, {11, 2, 6}}});
-    }
-    void tasksFromSeeds()
-    {
-        checkSeedRow(
-            [](TRandom& r) {
-                const Task t = schaetzen::MakeTask(r);
-                return QList<int>(t.begin(), t.end());
-            },
-            3);
-    }
-
     void newTaskClearsThePicks()
     {
         fmSchaetzen->ComboBox1->setCurrentIndex(5);
