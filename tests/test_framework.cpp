@@ -6,9 +6,12 @@
 #include "framework/share2.h"
 #include "platform/Dialogs.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QTabBar>
+#include <QTimer>
 
 namespace {
 
@@ -222,6 +225,36 @@ private slots:
         w.sbCheckIt->click();
         QCOMPARE(w.checks, 2);
         QVERIFY(!w.sbCheckIt->isEnabled());
+    }
+
+    // Screen readers hear the verdict and the bars' counts after this attempt.
+    void verdictIsHeardWithTheCounts_data()
+    {
+        QTest::addColumn<bool>("right");
+        QTest::addColumn<QString>("heard");
+        QTest::addRow("wrong") << false << "Leider falsch. Versuche: 2 von 20, richtig: 1.";
+        QTest::addRow("right") << true << "Richtig! Versuche: 2 von 20, richtig: 2.";
+    }
+    void verdictIsHeardWithTheCounts()
+    {
+        QFETCH(bool, right);
+        QFETCH(QString, heard);
+        SetMessageHook({}); // the real box, which carries what is heard
+        TShared shared(20);
+        shared.RecordResult(true);
+        Shared = &shared;
+        CountingExercise w;
+        QString told;
+        QTimer::singleShot(0, [&told] {
+            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                told = box->accessibleDescription();
+                box->done(0);
+            }
+        });
+        w.Conclude(right, QStringLiteral("Falsch"));
+        Shared = nullptr;
+        QCOMPARE(told, heard);
+        QCOMPARE(shared.Attempts(), 2);
     }
 
     void outcomeEncoding_data()
