@@ -63,16 +63,16 @@ void TSpeedButton::setGlyph(const QString& svgResource, int width, int height,
 }
 
 std::vector<TSpeedButton*> MakeSpeedButtonRow(QWidget* parent, int top, const QSize& size,
-                                              const std::vector<TSpeedButtonSpec>& buttons)
+                                              const std::vector<TSpeedButtonLook>& buttons)
 {
     std::vector<TSpeedButton*> made;
-    for (const TSpeedButtonSpec& spec : buttons) {
+    for (const TSpeedButtonLook& look : buttons) {
         auto* b =
-            MakeChild<TSpeedButton>(parent, spec.name, spec.left, top, size.width(), size.height());
-        b->setText(spec.text);
-        b->setGlyph(spec.glyph, spec.glyphSize.width(), spec.glyphSize.height(),
-                    spec.hasDisabledImage);
-        b->setKey(spec.key);
+            MakeChild<TSpeedButton>(parent, look.name, look.left, top, size.width(), size.height());
+        b->setText(look.text);
+        b->setGlyph(look.glyph, look.glyphSize.width(), look.glyphSize.height(),
+                    look.hasDisabledImage);
+        b->setKey(look.key);
         made.push_back(b);
     }
     return made;

@@ -25,7 +25,7 @@ private:
 };
 
 // One button of a row of speed buttons.
-struct TSpeedButtonSpec {
+struct TSpeedButtonLook {
     const char* name;
     int left;
     QString text;
@@ -38,4 +38,4 @@ struct TSpeedButtonSpec {
 // Makes the buttons on parent in the order given, each `size` large with its
 // top at `top`.
 std::vector<TSpeedButton*> MakeSpeedButtonRow(QWidget* parent, int top, const QSize& size,
-                                              const std::vector<TSpeedButtonSpec>& buttons);
+                                              const std::vector<TSpeedButtonLook>& buttons);
