@@ -48,7 +48,14 @@ protected:
                 hidden(w);
             break;
         case QEvent::WindowActivate:
-            m_pending = nullptr;
+            if (w->isWindow())
+                activated(w);
+            break;
+        case QEvent::MouseButtonPress:
+            // The pupil's own choice of window stands. (Keys do not tell: the
+            // key that opened a box may arrive after the box has closed.)
+            if (event->spontaneous())
+                m_pending = nullptr;
             break;
         case QEvent::WindowStateChange:
             if (ours(w))
@@ -95,6 +102,8 @@ private:
             if (std::none_of(m_returns.begin(), m_returns.end(),
                              [w](const Return& r) { return r.modal == w; }))
                 m_returns.push_back({w, parent, parent->focusWidget()});
+            // The keyboard goes to the new box now.
+            m_pending = nullptr;
         }
         QWindow* own = parent->windowHandle();
         if (QWindow* handle = w->windowHandle(); handle && own && handle != own)
@@ -117,16 +126,35 @@ private:
             back.focus->setFocus(Qt::OtherFocusReason);
         back.window->activateWindow();
         m_pending = back.window;
+        m_pendingSince = m_clock.elapsed();
+        m_reasked = 0;
         // Some window managers give the keyboard to a window of their choice
-        // once the box is gone, after the request above: ask again.
-        for (int delay : {60, 250}) {
-            QTimer::singleShot(delay, this, [window = back.window] {
-                QWidget* active = QApplication::activeWindow();
-                if (window && window->isVisible() && active != window &&
-                    (!active || ours(active)) && !QApplication::activeModalWidget())
-                    window->activateWindow();
-            });
-        }
+        // once the box is gone, after the request above: ask again, also when
+        // nothing of ours became active.
+        for (int delay : {60, 250})
+            QTimer::singleShot(delay, this, [this] { reask(); });
+    }
+
+    // Another window of ours became active while the keyboard was on its way
+    // back: that was the window manager's choice (a pupil's click ends
+    // the wait), so it is asked again, a moment later and a few times at most.
+    void activated(QWidget* w)
+    {
+        if (!m_pending || w == m_pending || !ours(w) || w->isModal() ||
+            m_clock.elapsed() - m_pendingSince > kReturnWindowMs || m_reasked >= 3)
+            return;
+        ++m_reasked;
+        QTimer::singleShot(30, this, [this] { reask(); });
+    }
+
+    void reask()
+    {
+        QWidget* window = m_pending;
+        QWidget* active = QApplication::activeWindow();
+        if (window && window->isVisible() && active != window && (!active || ours(active)) &&
+            !QApplication::activeModalWidget() &&
+            m_clock.elapsed() - m_pendingSince <= kReturnWindowMs)
+            window->activateWindow();
     }
 
     void stateChanged(QWidget* w, Qt::WindowStates old)
@@ -173,7 +201,10 @@ private:
     }
 
     QPointer<QWidget> m_owner;
+    static constexpr qint64 kReturnWindowMs = 1500;
     QPointer<QWidget> m_pending;
+    qint64 m_pendingSince = 0;
+    int m_reasked = 0;
     std::vector<Return> m_returns;
     QHash<QWidget*, qint64> m_shownAt;
     QElapsedTimer m_clock = [] {

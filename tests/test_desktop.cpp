@@ -2,6 +2,7 @@
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 
+#include <QSignalSpy>
 #include <QWindow>
 
 #include <csignal>
@@ -162,6 +163,44 @@ private slots:
             QTRY_COMPARE(window.windowState() & Qt::WindowMinimized, state & Qt::WindowMinimized);
             QCOMPARE(owner.windowState() & Qt::WindowMinimized, state & Qt::WindowMinimized);
         }
+        SetOwnerWindow(nullptr);
+    }
+
+    // A window manager that hands the keyboard to the owner after a box has
+    // closed is overruled; a pupil's click on the owner is not.
+    void keyboardGoesBackAfterBox_data()
+    {
+        QTest::addColumn<bool>("clicked");
+        QTest::addColumn<bool>("exerciseActive");
+        QTest::newRow("window manager's choice") << false << true;
+        QTest::newRow("pupil's click") << true << false;
+    }
+    void keyboardGoesBackAfterBox()
+    {
+        QFETCH(bool, clicked);
+        QFETCH(bool, exerciseActive);
+        QWidget owner;
+        QWidget exercise;
+        SetOwnerWindow(&owner);
+        owner.show();
+        exercise.show();
+        exercise.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &exercise);
+        QWidget box(nullptr, Qt::Dialog);
+        box.setWindowModality(Qt::ApplicationModal);
+        box.show();
+        QTRY_COMPARE(QApplication::activeWindow(), &box);
+        box.hide();
+        QTRY_COMPARE(QApplication::activeWindow(), &exercise);
+        QTest::qWait(300); // past the fixed re-asks
+        if (clicked)
+            QTest::mouseClick(&owner, Qt::LeftButton);
+        QSignalSpy focus(qApp, &QGuiApplication::focusWindowChanged);
+        owner.activateWindow();
+        QTest::qWait(200);
+        QVERIFY(!focus.isEmpty());
+        QCOMPARE(focus.first().first().value<QWindow*>(), owner.windowHandle());
+        QCOMPARE(QApplication::activeWindow() == &exercise, exerciseActive);
         SetOwnerWindow(nullptr);
     }
 };
