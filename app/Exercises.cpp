@@ -17,9 +17,10 @@
 
 namespace {
 
-template <class T, T*& Reference> constexpr TExercise Exercise(const char* tabText, int tab)
+template <class T, T*& Reference>
+constexpr TExercise Exercise(const char* tabText, const char* key, int tab)
 {
-    return {tabText, tab, [](TForms& forms) -> TfmVorlage* { return forms.Create(Reference); },
+    return {tabText, key, tab, [](TForms& forms) -> TfmVorlage* { return forms.Create(Reference); },
             []() -> TfmVorlage* {
                 return Reference;
             }};
@@ -28,17 +29,17 @@ template <class T, T*& Reference> constexpr TExercise Exercise(const char* tabTe
 // The creation order is part of the program's start: each window draws its
 // first task from the random generator as it is created.
 constexpr TExercise Registry[] = {
-    Exercise<TfmBoerse, fmBoerse>("Börse", 10),
-    Exercise<TfmFlaechen, fmFlaechen>("Flächen", 3),
-    Exercise<TfmRabatt, fmRabatt>("Rabatt", 1),
-    Exercise<TfmDiagramm, fmDiagramm>("Diagramm", 2),
-    Exercise<TfmSteigung, fmSteigung>("Steigung", 4),
-    Exercise<TfmWuerfeln, fmWuerfeln>("Würfeln", 5),
-    Exercise<TfmZins, fmZins>("Zinsrechnung", 6),
-    Exercise<TfmWachstum, fmWachstum>("Wachstum", 7),
-    Exercise<TfmGeldanlage, fmGeldanlage>("Geldanlage", 8),
-    Exercise<TfmPauken, fmPauken>("Pauken", 9),
-    Exercise<TfmSchaetzen, fmSchaetzen>("Schätzen", 0),
+    Exercise<TfmBoerse, fmBoerse>("Börse", "boerse", 10),
+    Exercise<TfmFlaechen, fmFlaechen>("Flächen", "flaechen", 3),
+    Exercise<TfmRabatt, fmRabatt>("Rabatt", "rabatt", 1),
+    Exercise<TfmDiagramm, fmDiagramm>("Diagramm", "diagramm", 2),
+    Exercise<TfmSteigung, fmSteigung>("Steigung", "steigung", 4),
+    Exercise<TfmWuerfeln, fmWuerfeln>("Würfeln", "wuerfeln", 5),
+    Exercise<TfmZins, fmZins>("Zinsrechnung", "zins", 6),
+    Exercise<TfmWachstum, fmWachstum>("Wachstum", "wachstum", 7),
+    Exercise<TfmGeldanlage, fmGeldanlage>("Geldanlage", "geldanlage", 8),
+    Exercise<TfmPauken, fmPauken>("Pauken", "pauken", 9),
+    Exercise<TfmSchaetzen, fmSchaetzen>("Schätzen", "schaetzen", 0),
 };
 constexpr int Count = static_cast<int>(std::size(Registry));
 
@@ -55,6 +56,23 @@ constexpr bool TabsArePermutation()
     return true;
 }
 static_assert(TabsArePermutation(), "each tab position is taken by one exercise");
+
+constexpr bool Same(const char* a, const char* b)
+{
+    while (*a && *a == *b)
+        ++a, ++b;
+    return *a == *b;
+}
+// The learning record tells the exercises apart by their keys.
+constexpr bool KeysAreUnique()
+{
+    for (int i = 0; i < Count; ++i)
+        for (int j = i + 1; j < Count; ++j)
+            if (Same(Registry[i].key, Registry[j].key))
+                return false;
+    return true;
+}
+static_assert(KeysAreUnique(), "each exercise has a key of its own");
 
 } // namespace
 
@@ -75,4 +93,12 @@ QString ExerciseTabText(int tab)
 {
     const TExercise* e = ExerciseAtTab(tab);
     return e ? QString::fromUtf8(e->tabText) : QString();
+}
+
+const TExercise* ExerciseOfKey(const QString& key)
+{
+    for (const TExercise& e : Registry)
+        if (key == QLatin1String(e.key))
+            return &e;
+    return nullptr;
 }

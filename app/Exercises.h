@@ -11,6 +11,8 @@ class TfmVorlage;
 // program keeps it.
 struct TExercise {
     const char* tabText;
+    // Names the exercise in the learning record; never changes.
+    const char* key;
     // Position in the tab strip, and the exercise's number in a series' outcomes.
     int tab;
     // Creates the window into `forms` and sets its program-wide reference.
@@ -33,3 +35,5 @@ TExerciseList Exercises();
 // The exercise of a tab, or none for an index outside the strip.
 const TExercise* ExerciseAtTab(int tab);
 QString ExerciseTabText(int tab);
+// The exercise of a key, or none for a key that no exercise has.
+const TExercise* ExerciseOfKey(const QString& key);

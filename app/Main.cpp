@@ -2,6 +2,7 @@
 
 #include "app/Exercises.h"
 #include "app/Info.h"
+#include "app/Lernverlauf.h"
 #include "app/Statistic.h"
 #include "core/Random.h"
 #include "framework/Vorlage.h"
@@ -142,6 +143,24 @@ void TForm2::createMenu(QVBoxLayout* outer)
                        &TForm2::Rechner1Click);
     Statistik1 = addItem(Tools1, "Statistik1", QStringLiteral("&Statistik"),
                          QKeySequence(Qt::Key_F6), &TForm2::Statistik1Click);
+    Tools1->addSeparator();
+    Lernverlauf1 = addItem(Tools1, "Lernverlauf1", QStringLiteral("&Lernverlauf"),
+                           QKeySequence(Qt::Key_F7), &TForm2::Lernverlauf1Click);
+    LernverlaufExportieren1 =
+        addItem(Tools1, "LernverlaufExportieren1", QStringLiteral("Lernverlauf &exportieren …"),
+                QKeySequence(), &TForm2::LernverlaufExportieren1Click);
+    LernverlaufLoeschen1 =
+        addItem(Tools1, "LernverlaufLoeschen1", QStringLiteral("Lernverlauf l&öschen …"),
+                QKeySequence(), &TForm2::LernverlaufLoeschen1Click);
+    LernverlaufAufzeichnen1 =
+        addItem(Tools1, "LernverlaufAufzeichnen1", QStringLiteral("Lernverlauf &aufzeichnen"),
+                QKeySequence(), &TForm2::LernverlaufAufzeichnen1Click);
+    LernverlaufAufzeichnen1->setCheckable(true);
+    // The switch is read when the menu opens, not at start.
+    connect(Tools1, &QMenu::aboutToShow, this, [this] {
+        LernverlaufAufzeichnen1->setChecked(RecordingOn());
+        LernverlaufAufzeichnen1->setEnabled(!RecordingSetBySchool());
+    });
     info1 = addMenu("info1", QStringLiteral("&Hilfe"));
     Info2 = addItem(info1, "Info2", QStringLiteral("&Info"), QKeySequence(), &TForm2::Info2Click);
 }
@@ -242,6 +261,9 @@ void TForm2::FormCreate()
         pbCount->setValue(attempts);
         pbSuccess->setValue(successes);
     };
+    Shared->Counted = [](int exercise, bool success, int attempt) {
+        RecordAttempt(exercise, success, attempt);
+    };
     Shared->ShowStatistics = [] {
         if (fmStatistic)
             fmStatistic->exec();
@@ -338,6 +360,26 @@ void TForm2::Info2Click()
                             0x00FFFF, 0x0000FF);
 }
 
+void TForm2::Lernverlauf1Click()
+{
+    ShowLernverlauf(this);
+}
+
+void TForm2::LernverlaufExportieren1Click()
+{
+    ExportLernverlaufWithDialog(this);
+}
+
+void TForm2::LernverlaufLoeschen1Click()
+{
+    ClearLernverlaufAfterAsking(this);
+}
+
+void TForm2::LernverlaufAufzeichnen1Click()
+{
+    SetRecording(LernverlaufAufzeichnen1->isChecked());
+}
+
 void TForm2::FormKeyDown(int key, Qt::KeyboardModifiers shift)
 {
     // Before the first exercise is shown there is no window to hand keys on to.
@@ -354,6 +396,8 @@ void TForm2::FormDestroy()
         TerminateProcess(CalcProcess.hProcess, 0);
     delete Shared;
     Shared = nullptr;
+    // Closed while the application object still exists.
+    SetLearningRecord(nullptr);
 }
 
 void TForm2::setVisible(bool visible)

@@ -35,6 +35,10 @@ public:
     void Rechner1Click() { SpeedButton2Click(); }
     void Statistik1Click() { SpeedButton3Click(); }
     void Info2Click();
+    void Lernverlauf1Click();
+    void LernverlaufExportieren1Click();
+    void LernverlaufLoeschen1Click();
+    void LernverlaufAufzeichnen1Click();
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
     void FormDestroy();
     // Selects the tab `step` places on, wrapping around at either end.
@@ -49,6 +53,10 @@ public:
     QMenu* Tools1;
     QAction* Rechner1;
     QAction* Statistik1;
+    QAction* Lernverlauf1;
+    QAction* LernverlaufExportieren1;
+    QAction* LernverlaufLoeschen1;
+    QAction* LernverlaufAufzeichnen1;
     QMenu* info1;
     QAction* Info2;
 

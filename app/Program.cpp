@@ -1,4 +1,5 @@
 #include "app/Forms.h"
+#include "app/Lernverlauf.h"
 #include "app/Main.h"
 #include "platform/Application.h"
 #include "platform/EndSignals.h"
@@ -8,9 +9,17 @@
 #include "resources/Resources.h"
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
+    // The export for the teacher needs no window and no display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--export-lernverlauf") == 0) {
+            QCoreApplication app(argc, argv);
+            return RunCommandLine(QCoreApplication::arguments());
+        }
+    }
     // Under Wayland windows cannot place themselves: use X11 through XWayland.
     const std::string platform = ChoosePlatform(CurrentPlatformEnvironment(argc, argv));
     if (!platform.empty())

@@ -23,6 +23,8 @@ void TShared::RecordResult(bool success)
         Outcomes[static_cast<size_t>(n)] = success ? exercise + 1 : -(exercise + 1);
     if (success)
         ++m_successes;
+    if (Counted)
+        Counted(exercise, success, n);
     showCounts();
     if (n == m_seriesLength) {
         if (ShowStatistics)

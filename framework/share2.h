@@ -36,6 +36,9 @@ public:
     std::function<int()> SelectedExercise;
     // Shows the counts after every change (the main window's bars).
     std::function<void(int attempts, int successes)> ShowCounts;
+    // Told of every counted attempt: the exercise's index, right or wrong, and
+    // its number in the series (1 for a series' first).
+    std::function<void(int exercise, bool success, int attempt)> Counted;
     // Shows the statistics modally; set by the main window.
     std::function<void()> ShowStatistics;
 

@@ -89,7 +89,7 @@ trap cleanup EXIT
 wm=${E2E_WM:-}
 # Window managers keep their settings and runtime files apart from the user's.
 [ -n "${XDG_RUNTIME_DIR:-}" ] && [ -z "${E2E_BUS:-}" ] || own_runtime=1
-export XDG_CONFIG_HOME=$fakebin/config XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$fakebin/runtime}
+export XDG_CONFIG_HOME=$fakebin/config XDG_DATA_HOME=$fakebin/data XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$fakebin/runtime}
 mkdir -p -m 700 "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 bus=()
 [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || bus=(dbus-run-session --)
