@@ -4,6 +4,7 @@
 
 #include "app/Exercises.h"
 #include "app/Forms.h"
+#include "app/Lernverlauf.h"
 #include "app/Main.h"
 #include "app/Statistic.h"
 #include "core/Random.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -441,6 +443,49 @@ private slots:
         qputenv("PATH", path);
         m_forms = std::make_unique<TForms>();
         CreateForms(*m_forms);
+    }
+
+    // Every counted attempt is kept with its exercise's key and its series;
+    // F7 shows the tallies; with recording off nothing is written.
+    void learningRecordKeepsCountedAttempts()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("lernverlauf.sqlite"));
+        SetLearningRecord(std::make_unique<TLearningRecord>(file));
+        QVERIFY(!QFile::exists(file)); // nothing opened before the first attempt
+        Form2->show();
+        Form2->TabControl1->setCurrentIndex(1);
+        onNextModal([](QWidget*) {}); // the statistics after twenty
+        for (int i = 1; i <= 21; ++i)
+            answerRabatt(i % 3 != 0);
+        std::vector<lernverlauf::Attempt> kept;
+        QVERIFY(LearningRecord().ForEach(
+            ExerciseKeys(), [&](const lernverlauf::Attempt& a) { kept.push_back(a); }));
+        QCOMPARE(kept.size(), size_t(21));
+        for (size_t i = 0; i < kept.size(); ++i) {
+            QCOMPARE(kept[i].exercise, QStringLiteral("rabatt"));
+            QCOMPARE(kept[i].right, (i + 1) % 3 != 0);
+            QCOMPARE(kept[i].series == kept[0].series, i < 20);
+        }
+        onNextModal([](QWidget* modal) {
+            QCOMPARE(modal, static_cast<QWidget*>(fmLernverlauf));
+            const int row = static_cast<int>(ExerciseKeys().indexOf(QStringLiteral("rabatt")));
+            QCOMPARE(fmLernverlauf->Table->item(row, 0)->text(), QStringLiteral("Rabatt"));
+            QCOMPARE(fmLernverlauf->Table->item(row, 1)->text(),
+                     QStringLiteral("21 Versuche, 67 % richtig"));
+            QCOMPARE(fmLernverlauf->Table->item(row, 2)->text(),
+                     QStringLiteral("21 Versuche, 67 % richtig"));
+        });
+        QTest::keyClick(Form2, Qt::Key_F7);
+        QVERIFY(!fmLernverlauf->isVisible());
+
+        SetRecording(false);
+        answerRabatt(true);
+        SetRecording(true);
+        int rows = 0;
+        LearningRecord().ForEach(ExerciseKeys(), [&](const lernverlauf::Attempt&) { ++rows; });
+        QCOMPARE(rows, 21);
+        QVERIFY(!m_messages.join(QLatin1Char('\n')).contains(QStringLiteral("Lernverlauf")));
     }
 };
 
