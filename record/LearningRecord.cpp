@@ -1,6 +1,7 @@
 #include "record/LearningRecord.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 
 #include <atomic>
@@ -70,6 +72,12 @@ QString CannotUse(const QString& what, const QString& path, const QSqlError& err
 {
     qWarning("Lernverlauf %s: %s", qPrintable(path), qPrintable(error.text()));
     return CannotSave(QStringLiteral("die Datei „%1“ lässt sich nicht %2").arg(path, what));
+}
+
+QString TooLongBusy()
+{
+    return QStringLiteral("Ein Versuch konnte nicht in den Lernverlauf geschrieben werden: die "
+                          "Datei war zu lange belegt.");
 }
 
 } // namespace
@@ -203,8 +211,22 @@ bool TLearningRecord::setUp()
     }
     if (m_pageLimit > 0)
         q.exec(QStringLiteral("PRAGMA max_page_count=%1").arg(m_pageLimit));
-    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-        !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) || !migrate(version))
+    // Two instances making a new record at once: SQLite tells one of them at
+    // once that the file is busy, without waiting; it tries again.
+    const QString logMode = QStringLiteral("PRAGMA journal_mode=WAL");
+    bool wal = q.exec(logMode);
+    for (QDeadlineTimer deadline(2000);
+         !wal && CodeOf(q.lastError()) == Busy && !deadline.hasExpired(); wal = q.exec(logMode))
+        QThread::msleep(10);
+    if (!wal || !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
+        if (CodeOf(q.lastError()) == Busy)
+            fail(TooLongBusy(), Status::Unopened);
+        else
+            fail(CannotUse(QStringLiteral("schreiben"), m_path, q.lastError()),
+                 Status::Unavailable);
+        return false;
+    }
+    if (!migrate(version))
         return false;
     m_db->insert = QSqlQuery(m_db->db);
     m_db->insert.prepare(
@@ -300,9 +322,7 @@ bool TLearningRecord::Add(const Attempt& attempt)
     switch (CodeOf(error)) {
     case Busy:
         // Another instance held the file too long: this attempt is lost, not the record.
-        fail(QStringLiteral("Ein Versuch konnte nicht in den Lernverlauf geschrieben werden: die "
-                            "Datei war zu lange belegt."),
-             Status::Writable);
+        fail(TooLongBusy(), Status::Writable);
         break;
     case Full:
         fail(CannotSave(QStringLiteral("auf dem Datenträger ist kein Platz mehr")),

@@ -81,6 +81,9 @@ int Sound(const QString& file)
 int Burst(const QString& file, int n)
 {
     TLearningRecord record(file);
+    record.OnMessage = [](const QString& m) {
+        std::fprintf(stderr, "%s\n", qPrintable(m));
+    };
     const qint64 start = QDateTime::currentMSecsSinceEpoch();
     for (int i = 1; i <= n; ++i) {
         if (!record.Add({start + i, QStringLiteral("zins"), i % 3 == 0, start}))
