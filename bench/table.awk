@@ -1,7 +1,8 @@
 # Formats the figures of scripts/bench as one markdown table.
-#   awk -f table.awk STARTUP_TXT BENCH_JSON
+#   awk -f table.awk STARTUP_TXT BENCH_JSON...
 # STARTUP_TXT: "key value" lines of bench/startup.sh. BENCH_JSON: bench_trainer's
-# --benchmark_out with repetitions; its medians are used. Goals are not pass/fail.
+# and bench_record's --benchmark_out with repetitions; their medians are used.
+# Goals are not pass/fail.
 
 function ms(us) { return sprintf("%.3f ms", us / 1000) }
 function met(ok) { return ok ? "yes" : "**no**" }
@@ -23,19 +24,21 @@ FNR == NR {
     start[key] = $0
     next
 }
-/^ *\{ *$/ { name = ""; agg = ""; time = ""; cpu = ""; unit = ""; errors = "" }
+/^ *\{ *$/ { name = ""; agg = ""; time = ""; cpu = ""; unit = ""; errors = ""; p95 = "" }
 /"run_name":/ { name = unquote($0) }
 /"aggregate_name":/ { agg = unquote($0) }
 /"real_time":/ { time = unquote($0) + 0 }
 /"cpu_time":/ { cpu = unquote($0) + 0 }
 /"time_unit":/ { unit = unquote($0) }
 /"errors":/ { errors = unquote($0) + 0 }
+/"p95_ms":/ { p95 = unquote($0) + 0 }
 /^ *\},? *$/ {
     if (agg == "median" && name != "") {
         if (!(name in median)) order[++count] = name
         median[name] = micro(time, unit)
         cpus[name] = micro(cpu, unit)
         err[name] = errors
+        p95s[name] = p95
     }
 }
 
@@ -76,6 +79,13 @@ END {
             later("Colour field paint: " substr(n, length("ColourField/") + 1), ms(t), ms(cpus[n]), "< 2 ms", met(t < 2000))
         } else if (n == "BM_PaintStatisticFullSeries") {
             later("Statistics chart, full series", ms(t), ms(cpus[n]), "< 2 ms", met(t < 2000))
+        } else if (part[1] == "BM_RecordAdd") {
+            later("Learning record (100,000 attempts): one attempt written, 95th percentile", sprintf("%.3f ms", p95s[n]),
+                "", "≤ 1 ms", met(p95s[n] <= 1))
+        } else if (n == "BM_RecordOpenSummarize") {
+            later("Learning record (100,000 attempts): Open + Summarize, first opening", ms(t), ms(cpus[n]), "≤ 50 ms", met(t <= 50000))
+        } else if (n == "BM_RecordWindow") {
+            later("Learning record (100,000 attempts): window filled, first opening", ms(t), ms(cpus[n]), "≤ 50 ms", met(t <= 50000))
         } else if (n == "BM_CreateAllWindows") {
             later("Creating all windows (in process)", ms(t), ms(cpus[n]), "", "")
         }

@@ -1,6 +1,7 @@
 #include "record/LearningRecord.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
 #include <QVariant>
 
 #include <atomic>
@@ -62,6 +64,20 @@ QString CannotSave(const QString& why)
     return QStringLiteral("Der Lernverlauf kann nicht gespeichert werden: %1. Das Training geht "
                           "ohne ihn weiter.")
         .arg(why);
+}
+
+// For a fault the record does not tell apart: the pupil reads German, the
+// driver's own words go to the log.
+QString CannotUse(const QString& what, const QString& path, const QSqlError& error)
+{
+    qWarning("Lernverlauf %s: %s", qPrintable(path), qPrintable(error.text()));
+    return CannotSave(QStringLiteral("die Datei „%1“ lässt sich nicht %2").arg(path, what));
+}
+
+QString TooLongBusy()
+{
+    return QStringLiteral("Ein Versuch konnte nicht in den Lernverlauf geschrieben werden: die "
+                          "Datei war zu lange belegt.");
 }
 
 } // namespace
@@ -167,7 +183,7 @@ bool TLearningRecord::setUp()
         const int code = CodeOf(q.lastError());
         damaged = code == NotADb || code == Corrupt;
         if (!damaged) {
-            fail(CannotSave(q.lastError().driverText()), Status::Unavailable);
+            fail(CannotUse(QStringLiteral("lesen"), m_path, q.lastError()), Status::Unavailable);
             return false;
         }
     } else {
@@ -193,8 +209,24 @@ bool TLearningRecord::setUp()
         q = QSqlQuery(m_db->db);
         version = 0;
     }
-    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-        !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) || !migrate(version))
+    if (m_pageLimit > 0)
+        q.exec(QStringLiteral("PRAGMA max_page_count=%1").arg(m_pageLimit));
+    // Two instances making a new record at once: SQLite tells one of them at
+    // once that the file is busy, without waiting; it tries again.
+    const QString logMode = QStringLiteral("PRAGMA journal_mode=WAL");
+    bool wal = q.exec(logMode);
+    for (QDeadlineTimer deadline(2000);
+         !wal && CodeOf(q.lastError()) == Busy && !deadline.hasExpired(); wal = q.exec(logMode))
+        QThread::msleep(10);
+    if (!wal || !q.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
+        if (CodeOf(q.lastError()) == Busy)
+            fail(TooLongBusy(), Status::Unopened);
+        else
+            fail(CannotUse(QStringLiteral("schreiben"), m_path, q.lastError()),
+                 Status::Unavailable);
+        return false;
+    }
+    if (!migrate(version))
         return false;
     m_db->insert = QSqlQuery(m_db->db);
     m_db->insert.prepare(
@@ -222,7 +254,7 @@ bool TLearningRecord::migrate(int from)
                  Status::ReadOnly);
             break;
         default:
-            fail(CannotSave(error.driverText()), Status::Unavailable);
+            fail(CannotUse(QStringLiteral("schreiben"), m_path, error), Status::Unavailable);
         }
         return false;
     };
@@ -245,12 +277,17 @@ bool TLearningRecord::migrate(int from)
 
 void TLearningRecord::moveAside()
 {
-    m_db.reset();
     const QString stamp =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
     QString aside = m_path + QStringLiteral(".defekt-") + stamp;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = m_path + QStringLiteral(".defekt-%1-%2").arg(stamp).arg(n);
+    // The log is copied while the file is still open: closing a file whose
+    // first page is damaged deletes its log, and the latest attempts with it.
+    const QString log = m_path + QLatin1String("-wal");
+    if (QFileInfo::exists(log) && QFile::copy(log, aside + QLatin1String("-wal")))
+        QFile::remove(log);
+    m_db.reset();
     if (!QFile::rename(m_path, aside)) {
         fail(CannotSave(QStringLiteral("die beschädigte Datei „%1“ lässt sich nicht beiseitelegen")
                             .arg(m_path)),
@@ -285,9 +322,7 @@ bool TLearningRecord::Add(const Attempt& attempt)
     switch (CodeOf(error)) {
     case Busy:
         // Another instance held the file too long: this attempt is lost, not the record.
-        fail(QStringLiteral("Ein Versuch konnte nicht in den Lernverlauf geschrieben werden: die "
-                            "Datei war zu lange belegt."),
-             Status::Writable);
+        fail(TooLongBusy(), Status::Writable);
         break;
     case Full:
         fail(CannotSave(QStringLiteral("auf dem Datenträger ist kein Platz mehr")),
@@ -299,7 +334,7 @@ bool TLearningRecord::Add(const Attempt& attempt)
              Status::ReadOnly);
         break;
     default:
-        fail(CannotSave(error.driverText()), Status::Unavailable);
+        fail(CannotUse(QStringLiteral("schreiben"), m_path, error), Status::Unavailable);
     }
     return false;
 }
@@ -318,9 +353,11 @@ Summary TLearningRecord::Summarize(const QStringList& known, const QDateTime& no
     const QString in = Placeholders(static_cast<int>(known.size()));
     QSqlQuery q(m_db->db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT exercise, COUNT(*), TOTAL(right = 1), TOTAL(at >= ?), "
-                             "TOTAL(at >= ? AND right = 1) FROM attempt WHERE exercise IN (%1) "
-                             "GROUP BY exercise")
+    // A time that is no number (SQLite sorts text above every number) is never recent.
+    q.prepare(QStringLiteral("SELECT exercise, COUNT(*), TOTAL(right = 1), "
+                             "TOTAL(typeof(at) = 'integer' AND at >= ?), "
+                             "TOTAL(typeof(at) = 'integer' AND at >= ? AND right = 1) "
+                             "FROM attempt WHERE exercise IN (%1) GROUP BY exercise")
                   .arg(in));
     q.addBindValue(weekAgo);
     q.addBindValue(weekAgo);

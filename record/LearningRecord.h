@@ -88,6 +88,9 @@ public:
 
     // Receives the messages for the pupil; each kind of fault is told once.
     std::function<void(const QString&)> OnMessage;
+    // Lets the file grow to `pages` pages at most, as a full disk would (tests);
+    // takes effect when the file is opened.
+    void SetPageLimit(int pages) { m_pageLimit = pages; }
 
 private:
     struct Db;
@@ -101,4 +104,5 @@ private:
     std::unique_ptr<Db> m_db;
     lernverlauf::Status m_status = lernverlauf::Status::Unopened;
     bool m_told = false;
+    int m_pageLimit = 0;
 };
