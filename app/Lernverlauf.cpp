@@ -24,6 +24,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -196,8 +197,9 @@ public:
     explicit TShareChart(QWidget* parent)
         : TDiagram(parent)
     {
-        SetUp({clr::White, -1, TfmLernverlauf::ChartDays, -12, 110, 1, 10, 0, 25, 0, 25,
-               clr::Silver, true});
+        // The share labels are drawn here: the diagram's own would put 0 on the x axis.
+        SetUp({clr::White, -1, TfmLernverlauf::ChartDays, -12, 110, 1, 10, 0, 25, 0, 0, clr::Silver,
+               true});
     }
     void setDays(std::vector<DayTally> days)
     {
@@ -209,12 +211,24 @@ public:
         TDiagram::DrawAt(X, Y, canvas);
         canvas.SetBkModeTransparent(true);
         canvas.Font.setColor(clr::Black);
+        for (int share = 0; share <= 100; share += 25) {
+            const QPoint at = WorldToPixel(0, share);
+            const QString label = QString::number(share);
+            const int h = canvas.TextHeight(label);
+            canvas.TextOut(X + at.x() + ArrowSize() + 2, Y + at.y() - (share == 0 ? h + 1 : h / 2),
+                           label);
+        }
         bool first = true;
         for (size_t i = 0; i < m_days.size(); ++i) {
             const QPoint base = WorldToPixel(static_cast<Extended>(i), 0);
-            if ((m_days.size() - 1 - i) % 7 == 0)
-                canvas.TextOut(X + base.x() - 12, Y + base.y() + 6,
-                               m_days[i].day.toString(QStringLiteral("d.M.")));
+            if ((m_days.size() - 1 - i) % 7 == 0) {
+                // Centred below the day, within the chart.
+                const QString date = m_days[i].day.toString(QStringLiteral("d.M."));
+                const int w = canvas.TextWidth(date);
+                canvas.TextOut(X + std::min(base.x() - w / 2, width() - w - 1),
+                               Y + std::min(base.y() + 6, height() - canvas.TextHeight(date) - 1),
+                               date);
+            }
             const Tally& t = m_days[i].tally;
             if (t.attempts == 0)
                 continue;
@@ -261,8 +275,10 @@ TfmLernverlauf::TfmLernverlauf(QWidget* parent)
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // As high as its rows; the chart takes the rest.
+    Table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     SetAccessibleTexts(Table, QStringLiteral("Versuche je Aufgabe"), QString());
-    layout->addWidget(Table, 1);
+    layout->addWidget(Table);
 
     auto* chartLabel = new QLabel(QStringLiteral("Anteil richtig pro Tag (in %)"), this);
     layout->addWidget(chartLabel);
@@ -270,7 +286,7 @@ TfmLernverlauf::TfmLernverlauf(QWidget* parent)
     Chart->setObjectName(QStringLiteral("Chart"));
     Chart->setMinimumHeight(190);
     Chart->setFocusPolicy(Qt::StrongFocus);
-    layout->addWidget(Chart);
+    layout->addWidget(Chart, 1);
 
     auto* buttons = new QHBoxLayout;
     ExportButton = new QPushButton(QStringLiteral("&Exportieren …"), this);

@@ -757,6 +757,17 @@ stat=$(find_window Statistik)
 close_with_return "$stat" "statistics (F6)"
 alive F6
 
+# F7 on the strip shows the learning record of this run's attempts.
+focus_strip
+key F7
+record=$(find_window Lernverlauf)
+[ -n "$record" ] || fail "F7 showed no learning record"
+sleep 0.3
+shot "$record" lernverlauf
+check_frame "$record" "learning record"
+close_with_return "$record" "learning record (F7)"
+alive F7
+
 # The info window from the menu "Hilfe" (Alt+H, I), once the menu shows.
 # Should the menu not show, or the I still come before the menu has the
 # keyboard, try again, with more time between the two keys.
