@@ -9,6 +9,7 @@
 #include "record/RecordSettings.h"
 #include "xshape/Diagram.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
@@ -77,6 +78,35 @@ int Percent(const Tally& t)
 {
     return t.attempts > 0 ? RoundEven(static_cast<Extended>(t.right) * 100 / t.attempts) : 0;
 }
+
+// The toolkit tells screen readers only the table when it gets the focus, not
+// its current cell: the first row would go unread. The cell is told after it.
+class TRecordTable : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QTableWidget::focusInEvent(event);
+        QTimer::singleShot(0, this, [this] { tellCurrentCell(); });
+    }
+
+private:
+    void tellCurrentCell()
+    {
+        if (!QAccessible::isActive() || !hasFocus() || currentRow() < 0)
+            return;
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+        QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+        QAccessibleInterface* cell = cells ? cells->cellAt(currentRow(), currentColumn()) : nullptr;
+        if (!cell)
+            return;
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(table->indexOfChild(cell));
+        QAccessible::updateAccessibility(&focus);
+    }
+};
 
 } // namespace
 
@@ -266,7 +296,7 @@ TfmLernverlauf::TfmLernverlauf(QWidget* parent)
     StatusText->setWordWrap(true);
     layout->addWidget(StatusText);
 
-    Table = new QTableWidget(ExerciseKeys().size(), 3, this);
+    Table = new TRecordTable(ExerciseKeys().size(), 3, this);
     Table->setObjectName(QStringLiteral("Table"));
     Table->setHorizontalHeaderLabels(
         {QStringLiteral("Aufgabe"), QStringLiteral("insgesamt"), QStringLiteral("letzte 7 Tage")});
@@ -274,6 +304,8 @@ TfmLernverlauf::TfmLernverlauf(QWidget* parent)
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the chart and the buttons; the arrows move in it.
+    Table->setTabKeyNavigation(false);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     // As high as its rows; the chart takes the rest.
     Table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -322,8 +354,13 @@ void TfmLernverlauf::ShowRecord(const QDateTime& nowUtc)
         const ExerciseTally& e = s.exercises[static_cast<size_t>(row)];
         const QString texts[] = {ExerciseNameOfKey(e.exercise), TallyText(e.overall),
                                  TallyText(e.lastWeek)};
-        for (int column = 0; column < 3; ++column)
-            Table->setItem(row, column, new QTableWidgetItem(texts[column]));
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            // A screen reader would pass over the dash.
+            if (column > 0 && texts[column] == TallyText({}))
+                item->setData(Qt::AccessibleTextRole, QStringLiteral("keine Versuche"));
+            Table->setItem(row, column, item);
+        }
     }
     Chart->setDays(s.days);
     SetAccessibleTexts(Chart, QStringLiteral("Anteil richtig pro Tag"), ChartDescription(s.days));
