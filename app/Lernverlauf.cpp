@@ -9,6 +9,7 @@
 #include "record/RecordSettings.h"
 #include "xshape/Diagram.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDateTime>
 #include <QFileDialog>
@@ -24,6 +25,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -76,6 +78,35 @@ int Percent(const Tally& t)
 {
     return t.attempts > 0 ? RoundEven(static_cast<Extended>(t.right) * 100 / t.attempts) : 0;
 }
+
+// The toolkit tells screen readers only the table when it gets the focus, not
+// its current cell: the first row would go unread. The cell is told after it.
+class TRecordTable : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QTableWidget::focusInEvent(event);
+        QTimer::singleShot(0, this, [this] { tellCurrentCell(); });
+    }
+
+private:
+    void tellCurrentCell()
+    {
+        if (!QAccessible::isActive() || !hasFocus() || currentRow() < 0)
+            return;
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+        QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+        QAccessibleInterface* cell = cells ? cells->cellAt(currentRow(), currentColumn()) : nullptr;
+        if (!cell)
+            return;
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(table->indexOfChild(cell));
+        QAccessible::updateAccessibility(&focus);
+    }
+};
 
 } // namespace
 
@@ -196,8 +227,9 @@ public:
     explicit TShareChart(QWidget* parent)
         : TDiagram(parent)
     {
-        SetUp({clr::White, -1, TfmLernverlauf::ChartDays, -12, 110, 1, 10, 0, 25, 0, 25,
-               clr::Silver, true});
+        // The share labels are drawn here: the diagram's own would put 0 on the x axis.
+        SetUp({clr::White, -1, TfmLernverlauf::ChartDays, -12, 110, 1, 10, 0, 25, 0, 0, clr::Silver,
+               true});
     }
     void setDays(std::vector<DayTally> days)
     {
@@ -209,12 +241,24 @@ public:
         TDiagram::DrawAt(X, Y, canvas);
         canvas.SetBkModeTransparent(true);
         canvas.Font.setColor(clr::Black);
+        for (int share = 0; share <= 100; share += 25) {
+            const QPoint at = WorldToPixel(0, share);
+            const QString label = QString::number(share);
+            const int h = canvas.TextHeight(label);
+            canvas.TextOut(X + at.x() + ArrowSize() + 2, Y + at.y() - (share == 0 ? h + 1 : h / 2),
+                           label);
+        }
         bool first = true;
         for (size_t i = 0; i < m_days.size(); ++i) {
             const QPoint base = WorldToPixel(static_cast<Extended>(i), 0);
-            if ((m_days.size() - 1 - i) % 7 == 0)
-                canvas.TextOut(X + base.x() - 12, Y + base.y() + 6,
-                               m_days[i].day.toString(QStringLiteral("d.M.")));
+            if ((m_days.size() - 1 - i) % 7 == 0) {
+                // Centred below the day, within the chart.
+                const QString date = m_days[i].day.toString(QStringLiteral("d.M."));
+                const int w = canvas.TextWidth(date);
+                canvas.TextOut(X + std::min(base.x() - w / 2, width() - w - 1),
+                               Y + std::min(base.y() + 6, height() - canvas.TextHeight(date) - 1),
+                               date);
+            }
             const Tally& t = m_days[i].tally;
             if (t.attempts == 0)
                 continue;
@@ -252,7 +296,7 @@ TfmLernverlauf::TfmLernverlauf(QWidget* parent)
     StatusText->setWordWrap(true);
     layout->addWidget(StatusText);
 
-    Table = new QTableWidget(ExerciseKeys().size(), 3, this);
+    Table = new TRecordTable(ExerciseKeys().size(), 3, this);
     Table->setObjectName(QStringLiteral("Table"));
     Table->setHorizontalHeaderLabels(
         {QStringLiteral("Aufgabe"), QStringLiteral("insgesamt"), QStringLiteral("letzte 7 Tage")});
@@ -260,9 +304,13 @@ TfmLernverlauf::TfmLernverlauf(QWidget* parent)
     Table->verticalHeader()->setDefaultSectionSize(Table->fontMetrics().height() + 6);
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the chart and the buttons; the arrows move in it.
+    Table->setTabKeyNavigation(false);
     Table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // As high as its rows; the chart takes the rest.
+    Table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     SetAccessibleTexts(Table, QStringLiteral("Versuche je Aufgabe"), QString());
-    layout->addWidget(Table, 1);
+    layout->addWidget(Table);
 
     auto* chartLabel = new QLabel(QStringLiteral("Anteil richtig pro Tag (in %)"), this);
     layout->addWidget(chartLabel);
@@ -270,7 +318,7 @@ TfmLernverlauf::TfmLernverlauf(QWidget* parent)
     Chart->setObjectName(QStringLiteral("Chart"));
     Chart->setMinimumHeight(190);
     Chart->setFocusPolicy(Qt::StrongFocus);
-    layout->addWidget(Chart);
+    layout->addWidget(Chart, 1);
 
     auto* buttons = new QHBoxLayout;
     ExportButton = new QPushButton(QStringLiteral("&Exportieren …"), this);
@@ -306,8 +354,13 @@ void TfmLernverlauf::ShowRecord(const QDateTime& nowUtc)
         const ExerciseTally& e = s.exercises[static_cast<size_t>(row)];
         const QString texts[] = {ExerciseNameOfKey(e.exercise), TallyText(e.overall),
                                  TallyText(e.lastWeek)};
-        for (int column = 0; column < 3; ++column)
-            Table->setItem(row, column, new QTableWidgetItem(texts[column]));
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            // A screen reader would pass over the dash.
+            if (column > 0 && texts[column] == TallyText({}))
+                item->setData(Qt::AccessibleTextRole, QStringLiteral("keine Versuche"));
+            Table->setItem(row, column, item);
+        }
     }
     Chart->setDays(s.days);
     SetAccessibleTexts(Chart, QStringLiteral("Anteil richtig pro Tag"), ChartDescription(s.days));

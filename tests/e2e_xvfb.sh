@@ -492,6 +492,19 @@ if [ "${E2E_MODE:-}" = desktop ]; then
   [ -n "$stat" ] || fail "no statistics after twenty attempts"
   close_with_return "$stat" "statistics (twenty)"
   typed_lands "the statistics after twenty attempts" "$rabatt"
+  # F7 shows the learning record: the twenty attempts that brought the
+  # statistics, all of Rabatt, and as many rows in this run's record file.
+  counted=20
+  key F7
+  record=$(find_window Lernverlauf)
+  [ -n "$record" ] || fail "F7 showed no learning record"
+  shows_count() { probe --table | grep -x "Rabatt"$'\t'"$counted Versuche, .*"$'\t'"$counted Versuche, .*"; }
+  [ -n "$(poll shows_count)" ] || fail "the learning record shows: $(probe --table | tr '\t\n' '| ')"
+  close_with_return "$record" "learning record (F7)"
+  typed_lands "the learning record (F7)" "$rabatt"
+  rows=$(sqlite3 -cmd '.timeout 2000' "$XDG_DATA_HOME/prozentrechnung/lernverlauf.sqlite" 'SELECT COUNT(*) FROM attempt')
+  [ "$rows" = "$counted" ] || fail "$rows rows in the record file after $counted attempts"
+  passed "the learning record shows the $counted attempts, its file holds $rows rows"
   # The info window from the strip's menu gives the keyboard back to the strip.
   focus_strip
   key alt+h
@@ -756,6 +769,17 @@ stat=$(find_window Statistik)
 [ -n "$stat" ] || fail "F6 showed no statistics"
 close_with_return "$stat" "statistics (F6)"
 alive F6
+
+# F7 on the strip shows the learning record of this run's attempts.
+focus_strip
+key F7
+record=$(find_window Lernverlauf)
+[ -n "$record" ] || fail "F7 showed no learning record"
+sleep 0.3
+shot "$record" lernverlauf
+check_frame "$record" "learning record"
+close_with_return "$record" "learning record (F7)"
+alive F7
 
 # The info window from the menu "Hilfe" (Alt+H, I), once the menu shows.
 # Should the menu not show, or the I still come before the menu has the

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Works each exercise window with real keys while Orca runs, writes what
-Orca spoke after each key (from its debug log) to OUTDIR/<window>.txt and
-judges it against what AT-SPI shows. Usage: orca_transcript.py PID LOG OUTDIR
+"""Works each exercise window with real keys while Orca runs, then reads the
+learning record (F7) through, writes what Orca spoke after each key (from its
+debug log) to OUTDIR/<window>.txt and judges it against what AT-SPI shows.
+Usage: orca_transcript.py PID LOG OUTDIR
 (ORCA_DEBUG=1 names the processes watched for a step's end on stderr)."""
 import os
 import re
@@ -15,6 +16,7 @@ import pyatspi
 WINDOWS = ["fmSchaetzen", "fmRabatt", "fmDiagramm", "fmFlaechen", "fmSteigung", "fmWuerfeln",
            "fmZins", "fmWachstum", "fmGeldanlage", "fmPauken", "fmBoerse"]
 STRIP = "Prozentrechnung"
+RECORD = "Lernverlauf"
 MOST_UTTERANCES = 6
 WAIT = float(os.environ.get("ORCA_WAIT", "30"))
 NUMBER = re.compile(r"\d+(?:[.,]\d+)*")
@@ -154,12 +156,35 @@ def snapshot():
             texts += [" ".join(row) for row in rows if "gesucht" in row]
     texts = [t for t in texts if t]
     s = dict(window=window and window.name, name="", text=None, combo=False, at=None, texts=texts,
-             numbers=sorted(set(NUMBER.findall(" ".join(texts)))))
+             numbers=sorted(set(NUMBER.findall(" ".join(texts)))), description="", row=[], rows=0)
     for a in [a for a in objects if a.getState().contains(pyatspi.STATE_FOCUSED)][-1:]:
         combo = a.getRole() == pyatspi.ROLE_COMBO_BOX
         s.update(name=a.name, combo=combo, text=text_of(a) if combo or a.getState().contains(
-            pyatspi.STATE_EDITABLE) else None,
+            pyatspi.STATE_EDITABLE) else None, description=a.description,
             at=(a.getRole(), *a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)))
+        if a.getRole() == pyatspi.ROLE_TABLE_CELL:  # the cells of its row
+            t = a.parent.queryTable()
+            r = t.getRowAtIndex(a.getIndexInParent())
+            s.update(rows=t.nRows, row=[t.getAccessibleAt(r, c).name for c in range(t.nColumns)])
+    return s
+
+
+def press(steps, key, kind, ready=lambda: True, echoed=True):
+    """Presses `key`, waits until `ready` and Orca has seen the key (not the
+    strip's shortcuts, which the program takes before Orca is told: `echoed`
+    False) and all is quiet, and adds what was spoken and what has the
+    keyboard as a step to `steps`."""
+    mark = os.path.getsize(LOG)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True, timeout=WAIT)
+    until("the program after " + key, ready)
+    if echoed:
+        until("Orca to see the key", lambda: "PROCESS ATSPI_KEY" in since(mark))
+    settled(mark)
+    utterances = spoken(mark)
+    s = dict(key=key, kind=kind, spoken=[u for u, _ in utterances],
+             heard=[u for u, echo in utterances if not echo], **snapshot())
+    s["moved"] = not steps or s["at"] != steps[-1]["at"]
+    steps.append(s)
     return s
 
 
@@ -169,17 +194,7 @@ def work(previous):
     steps, picked = [], set()
 
     def step(key, kind, ready=lambda: True):
-        mark = os.path.getsize(LOG)
-        subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True, timeout=WAIT)
-        until("the program after " + key, ready)
-        # Orca saw the key, then all is quiet.
-        until("Orca to see the key", lambda: "PROCESS ATSPI_KEY" in since(mark))
-        settled(mark)
-        utterances = spoken(mark)
-        s = dict(key=key, kind=kind, spoken=[u for u, _ in utterances],
-                 heard=[u for u, echo in utterances if not echo], **snapshot())
-        s["moved"] = not steps or s["at"] != steps[-1]["at"]
-        steps.append(s)
+        s = press(steps, key, kind, ready)
         if s["combo"] and s["at"] not in picked:
             picked.add(s["at"])
             step("Down", "pick")
@@ -201,6 +216,22 @@ def work(previous):
     step("Return", "close", lambda: (w := active()) and w.name == title)
     step("F2", "new")
     return title, steps
+
+
+def record(title):
+    """F7 in exercise window `title` shows the learning record; Tab goes into
+    its table and Down through every row, Tab on to the chart and the
+    buttons up to OK, whose Return closes it."""
+    steps = []
+    press(steps, "F7", "record", lambda: (w := active()) and w.name == RECORD, echoed=False)
+    press(steps, "Tab", "row")
+    for _ in range(steps[-1]["rows"] - 1):
+        press(steps, "Down", "row")
+    press(steps, "Tab", "chart")
+    while steps[-1]["name"] != "OK" and len(steps) < 20:
+        press(steps, "Tab", "tab")
+    press(steps, "Return", "close", lambda: (w := active()) and w.name == title)
+    return steps
 
 
 def said(text, heard):
@@ -244,6 +275,11 @@ CHECKS = [
      lambda s, p, t: "" if set(s["heard"]) - set(p["heard"]) else "nothing new"),
     ("numbers", {"arrive", "new"},
      lambda s, p, t: need(s["numbers"], s["heard"]) if s["numbers"] else "no numbers shown"),
+    ("record", {"record"}, lambda s, p, t: need([RECORD, s["name"]], s["heard"])),
+    ("rows", {"row"}, lambda s, p, t: need(s["row"], s["heard"]) if s["row"]
+     else "not in the table: %s" % s["name"]),
+    ("chart", {"chart"}, lambda s, p, t: need([s["name"], s["description"]], s["heard"])
+     if s["description"] else "no description on %s" % s["name"]),
     ("<= %d" % MOST_UTTERANCES, None, lambda s, p, t: "" if len(
         s["spoken"]) <= MOST_UTTERANCES else "%d utterances: %s" % (len(s["spoken"]), s["spoken"])),
 ]
@@ -272,18 +308,25 @@ def main():
         print("watched:", [(p, open("/proc/%d/comm" % p).read().strip()) for p in WATCHED],
               file=sys.stderr)
     settled(os.path.getsize(LOG))
-    for name in WINDOWS[1:] + WINDOWS[:1]:
-        title, steps = work(title)
-        with open(os.path.join(out, name[2:] + ".txt"), "w", encoding="utf-8") as f:
+    def transcript(name, steps):
+        with open(os.path.join(out, name + ".txt"), "w", encoding="utf-8") as f:
             for s in steps:
                 f.write("[%s] %s: %r = %r\n" % (s["key"], s["window"], s["name"], s["text"]))
                 f.writelines("    %s\n" % u.replace("\n", "\n    ") for u in s["spoken"])
+
+    for name in WINDOWS[1:] + WINDOWS[:1]:
+        title, steps = work(title)
+        transcript(name[2:], steps)
         table.append((name, list(judge(steps, title))))
+    # The record's close is judged in the exercise window it came from.
+    steps = record(title)
+    transcript(RECORD, steps)
+    table.append(("fm" + RECORD, list(judge(steps, title))))
     if os.environ.get("ORCA_TRANSCRIPTS_ONLY"):
         return 0
-    print("%-12s" % "" + "".join(" %-8s" % c[0] for c in CHECKS))
+    print("%-13s" % "" + "".join(" %-8s" % c[0] for c in CHECKS))
     for name, results in table:
-        print("%-12s" % name + "".join(" %-8s" % ("--" if r is None else "FAIL" if r else "ok")
+        print("%-13s" % name + "".join(" %-8s" % ("--" if r is None else "FAIL" if r else "ok")
                                        for r in results))
     failures = [(n, c[0], r) for n, results in table for c, r in zip(CHECKS, results) if r]
     print("".join("\n%s, %s: %s" % f for f in failures))
