@@ -42,6 +42,8 @@ const char* const Migrations[][3] = {
     {"CREATE TABLE IF NOT EXISTS attempt (id INTEGER PRIMARY KEY, at INTEGER NOT NULL, "
      "exercise TEXT NOT NULL, right INTEGER NOT NULL, series INTEGER NOT NULL)",
      "CREATE INDEX IF NOT EXISTS attempt_at ON attempt (at)", nullptr},
+    // The tallies per exercise read this index alone.
+    {"CREATE INDEX IF NOT EXISTS attempt_exercise ON attempt (exercise, right)", nullptr, nullptr},
 };
 static_assert(std::size(Migrations) == SchemaVersion, "one migration step per version");
 
@@ -150,6 +152,29 @@ bool TLearningRecord::openFile(bool readOnly)
 
 Status TLearningRecord::Open()
 {
+    return open(false);
+}
+
+bool TLearningRecord::intact()
+{
+    QSqlQuery q(m_db->db);
+    return q.exec(QStringLiteral("PRAGMA quick_check")) && q.next() &&
+           q.value(0).toString() == QLatin1String("ok");
+}
+
+Status TLearningRecord::open(bool thorough)
+{
+    // The whole file is checked before the first write (reading alone does not
+    // wait for it: it takes as long as the reading itself).
+    if (m_status == Status::Writable && thorough && !m_checked) {
+        m_checked = true;
+        if (!intact()) {
+            moveAside();
+            if (m_status != Status::Unavailable && setUp(false))
+                m_status = Status::Writable;
+        }
+        return m_status;
+    }
     if (m_status != Status::Unopened)
         return m_status;
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
@@ -168,12 +193,12 @@ Status TLearningRecord::Open()
              Status::Unavailable);
         return m_status;
     }
-    if (setUp())
+    if (setUp(thorough))
         m_status = Status::Writable;
     return m_status;
 }
 
-bool TLearningRecord::setUp()
+bool TLearningRecord::setUp(bool thorough)
 {
     QSqlQuery q(m_db->db);
     // A damaged file shows at its first page or in a quick check of all of them.
@@ -198,9 +223,12 @@ bool TLearningRecord::setUp()
              Status::ReadOnly);
         return false;
     }
-    if (!damaged)
-        damaged = !q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next() ||
-                  q.value(0).toString() != QLatin1String("ok");
+    if (!damaged && thorough) {
+        q = QSqlQuery();
+        damaged = !intact();
+        q = QSqlQuery(m_db->db);
+    }
+    m_checked = m_checked || thorough || damaged;
     if (damaged) {
         q = QSqlQuery();
         moveAside();
@@ -309,7 +337,7 @@ void TLearningRecord::moveAside()
 
 bool TLearningRecord::Add(const Attempt& attempt)
 {
-    if (Open() != Status::Writable)
+    if (open(true) != Status::Writable)
         return false;
     QSqlQuery& q = m_db->insert;
     q.addBindValue(attempt.atMs);
@@ -353,30 +381,32 @@ Summary TLearningRecord::Summarize(const QStringList& known, const QDateTime& no
     const QString in = Placeholders(static_cast<int>(known.size()));
     QSqlQuery q(m_db->db);
     q.setForwardOnly(true);
-    // A time that is no number (SQLite sorts text above every number) is never recent.
-    q.prepare(QStringLiteral("SELECT exercise, COUNT(*), TOTAL(right = 1), "
-                             "TOTAL(typeof(at) = 'integer' AND at >= ?), "
-                             "TOTAL(typeof(at) = 'integer' AND at >= ? AND right = 1) "
-                             "FROM attempt WHERE exercise IN (%1) GROUP BY exercise")
-                  .arg(in));
-    q.addBindValue(weekAgo);
-    q.addBindValue(weekAgo);
-    BindAll(q, known);
-    if (q.exec()) {
+    // Overall from the exercise index, the last week from the time index (the
+    // unary + keeps the exercise index out of it). A time that is no number
+    // (SQLite sorts text above every number) is never recent.
+    const QString tally = QStringLiteral("SELECT +exercise AS e, COUNT(*), TOTAL(right = 1) FROM "
+                                         "attempt WHERE %1 exercise IN (%2) GROUP BY e");
+    const QString recent = QStringLiteral("at >= ? AND typeof(at) = 'integer' AND +");
+    for (Tally ExerciseTally::*part : {&ExerciseTally::overall, &ExerciseTally::lastWeek}) {
+        const bool week = part == &ExerciseTally::lastWeek;
+        q.prepare(tally.arg(week ? recent : QString(), in));
+        if (week)
+            q.addBindValue(weekAgo);
+        BindAll(q, known);
+        if (!q.exec())
+            continue;
         while (q.next()) {
             const auto row = known.indexOf(q.value(0).toString());
-            if (row < 0)
-                continue;
-            ExerciseTally& e = s.exercises[static_cast<size_t>(row)];
-            e.overall = {q.value(1).toInt(), q.value(2).toInt()};
-            e.lastWeek = {q.value(3).toInt(), q.value(4).toInt()};
+            if (row >= 0)
+                s.exercises[static_cast<size_t>(row)].*
+                    part = {q.value(1).toInt(), q.value(2).toInt()};
         }
     }
     if (s.days.empty())
         return s;
     const qint64 since = QDateTime(s.days.front().day, QTime(0, 0)).toMSecsSinceEpoch();
     q.prepare(QStringLiteral("SELECT date(at / 1000, 'unixepoch', 'localtime') AS day, COUNT(*), "
-                             "TOTAL(right = 1) FROM attempt WHERE at >= ? AND exercise IN (%1) "
+                             "TOTAL(right = 1) FROM attempt WHERE at >= ? AND +exercise IN (%1) "
                              "GROUP BY day")
                   .arg(in));
     q.addBindValue(since);

@@ -45,7 +45,7 @@ struct Summary {
 };
 
 // The schema version this program writes.
-constexpr int SchemaVersion = 1;
+constexpr int SchemaVersion = 2;
 
 enum class Status {
     Unopened,
@@ -95,7 +95,9 @@ public:
 private:
     struct Db;
     bool openFile(bool readOnly);
-    bool setUp();
+    lernverlauf::Status open(bool thorough);
+    bool setUp(bool thorough);
+    bool intact();
     bool migrate(int from);
     void moveAside();
     void fail(const QString& message, lernverlauf::Status status);
@@ -104,5 +106,6 @@ private:
     std::unique_ptr<Db> m_db;
     lernverlauf::Status m_status = lernverlauf::Status::Unopened;
     bool m_told = false;
+    bool m_checked = false;
     int m_pageLimit = 0;
 };
