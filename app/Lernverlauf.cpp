@@ -17,10 +17,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -223,6 +226,30 @@ QString ChartDescription(const std::vector<DayTally>& days)
 // The share right per day: a point for each day with attempts, joined by lines,
 // over the program's diagram control; dates every week below the axis.
 class TShareChart : public TDiagram {
+protected:
+    // A keyboard user sees where the focus is.
+    void paintEvent(QPaintEvent* event) override
+    {
+        TDiagram::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter p(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        TDiagram::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        TDiagram::focusOutEvent(event);
+        update();
+    }
+
 public:
     explicit TShareChart(QWidget* parent)
         : TDiagram(parent)
@@ -234,7 +261,7 @@ public:
     void setDays(std::vector<DayTally> days)
     {
         m_days = std::move(days);
-        update();
+        Invalidate();
     }
     void DrawAt(int32_t X, int32_t Y, TCanvas& canvas) const override
     {

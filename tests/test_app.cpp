@@ -445,6 +445,34 @@ private slots:
         CreateForms(*m_forms);
     }
 
+    // The chart shows what the record holds now, also after it was emptied.
+    void lernverlaufChartFollowsTheRecord()
+    {
+        QTemporaryDir dir;
+        SetLearningRecord(
+            std::make_unique<TLearningRecord>(dir.filePath(QStringLiteral("lernverlauf.sqlite"))));
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        QVERIFY(LearningRecord().Add(
+            {now.toMSecsSinceEpoch(), QStringLiteral("rabatt"), true, now.toMSecsSinceEpoch()}));
+        TfmLernverlauf window;
+        window.resize(640, 640);
+        auto points = [&window, &now] {
+            window.ShowRecord(now);
+            const QImage chart =
+                static_cast<QWidget*>(window.findChild<QWidget*>(QStringLiteral("Chart")))
+                    ->grab()
+                    .toImage();
+            int lime = 0;
+            for (int y = 0; y < chart.height(); ++y)
+                for (int x = 0; x < chart.width(); ++x)
+                    lime += chart.pixelColor(x, y) == QColor(Qt::green);
+            return lime;
+        };
+        QVERIFY(points() > 0);
+        QVERIFY(LearningRecord().Clear());
+        QCOMPARE(points(), 0);
+    }
+
     // Every counted attempt is kept with its exercise's key and its series;
     // F7 shows the tallies; with recording off nothing is written.
     void learningRecordKeepsCountedAttempts()
