@@ -68,6 +68,11 @@ QString CannotSave(const QString& why)
         .arg(why);
 }
 
+QString NotWritable(const QString& path)
+{
+    return CannotSave(QStringLiteral("in „%1“ darf nicht geschrieben werden").arg(path));
+}
+
 // For a fault the record does not tell apart: the pupil reads German, the
 // driver's own words go to the log.
 QString CannotUse(const QString& what, const QString& path, const QSqlError& error)
@@ -270,20 +275,11 @@ bool TLearningRecord::migrate(int from)
     auto failed = [&] {
         const QSqlError error = q.lastError();
         q.exec(QStringLiteral("ROLLBACK"));
-        switch (CodeOf(error)) {
-        case Full:
-            fail(CannotSave(QStringLiteral("auf dem Datenträger ist kein Platz mehr")),
-                 Status::Unavailable);
-            break;
-        case ReadOnlyDb:
-        case CantOpen:
-        case IoError:
-            fail(CannotSave(QStringLiteral("in „%1“ darf nicht geschrieben werden").arg(m_path)),
-                 Status::ReadOnly);
-            break;
-        default:
-            fail(CannotUse(QStringLiteral("schreiben"), m_path, error), Status::Unavailable);
-        }
+        // Making the schema in a folder that takes no file fails this way.
+        if (CodeOf(error) == IoError)
+            fail(NotWritable(m_path), Status::ReadOnly);
+        else
+            writeFailed(error);
         return false;
     };
     // Another instance may be migrating at the same time: the second one finds
@@ -346,25 +342,28 @@ bool TLearningRecord::Add(const Attempt& attempt)
     q.addBindValue(attempt.series);
     if (q.exec())
         return true;
-    const QSqlError error = q.lastError();
-    switch (CodeOf(error)) {
-    case Busy:
-        // Another instance held the file too long: this attempt is lost, not the record.
+    // Another instance held the file too long: this attempt is lost, not the record.
+    if (CodeOf(q.lastError()) == Busy)
         fail(TooLongBusy(), Status::Writable);
-        break;
+    else
+        writeFailed(q.lastError());
+    return false;
+}
+
+void TLearningRecord::writeFailed(const QSqlError& error)
+{
+    switch (CodeOf(error)) {
     case Full:
         fail(CannotSave(QStringLiteral("auf dem Datenträger ist kein Platz mehr")),
              Status::Unavailable);
         break;
     case ReadOnlyDb:
     case CantOpen:
-        fail(CannotSave(QStringLiteral("in „%1“ darf nicht geschrieben werden").arg(m_path)),
-             Status::ReadOnly);
+        fail(NotWritable(m_path), Status::ReadOnly);
         break;
     default:
         fail(CannotUse(QStringLiteral("schreiben"), m_path, error), Status::Unavailable);
     }
-    return false;
 }
 
 Summary TLearningRecord::Summarize(const QStringList& known, const QDateTime& nowUtc, int days)

@@ -59,6 +59,8 @@ enum class Status {
 
 // The pupil's learning record: an SQLite file, opened at first use. Every fault
 // of the file costs at most the attempt being written and one message.
+class QSqlError;
+
 class TLearningRecord {
 public:
     explicit TLearningRecord(QString path = DefaultPath());
@@ -98,6 +100,7 @@ private:
     lernverlauf::Status open(bool thorough);
     bool setUp(bool thorough);
     bool intact();
+    void writeFailed(const QSqlError& error);
     bool migrate(int from);
     void moveAside();
     void fail(const QString& message, lernverlauf::Status status);
