@@ -356,7 +356,7 @@ void TForm2::Info2Click()
     if (!fmInfo)
         return;
     const QString build = fmInfo->DaysSince(QStringLiteral("1.4.1999"));
-    fmInfo->ShowProgramInfo(QStringLiteral("Team Prozentrechnung"), QStringLiteral("1.3"), build,
+    fmInfo->ShowProgramInfo(QStringLiteral("Team Prozentrechnung"), QStringLiteral(TRAINER_VERSION), build,
                             0x00FFFF, 0x0000FF);
 }
 
