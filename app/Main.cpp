@@ -356,8 +356,8 @@ void TForm2::Info2Click()
     if (!fmInfo)
         return;
     const QString build = fmInfo->DaysSince(QStringLiteral("1.4.1999"));
-    fmInfo->ShowProgramInfo(QStringLiteral("Team Prozentrechnung"), QStringLiteral(TRAINER_VERSION), build,
-                            0x00FFFF, 0x0000FF);
+    fmInfo->ShowProgramInfo(QStringLiteral("Team Prozentrechnung"), QStringLiteral(TRAINER_VERSION),
+                            build, 0x00FFFF, 0x0000FF);
 }
 
 void TForm2::Lernverlauf1Click()
