@@ -128,11 +128,23 @@ private:
         m_pending = back.window;
         m_pendingSince = m_clock.elapsed();
         m_reasked = 0;
+        const int box = ++m_boxes;
         // Some window managers give the keyboard to a window of their choice
         // once the box is gone, after the request above: ask again, also when
         // nothing of ours became active.
         for (int delay : {60, 250})
-            QTimer::singleShot(delay, this, [this] { reask(); });
+            QTimer::singleShot(delay, this, [this, box, delay] {
+                catchUp(box, delay);
+                reask();
+            });
+    }
+
+    // Time the program could not answer in (a slow write right after the box,
+    // say) does not count against the wait: a late timer moves its start on.
+    void catchUp(int box, int delay)
+    {
+        if (box == m_boxes)
+            m_pendingSince = std::max(m_pendingSince, m_clock.elapsed() - delay);
     }
 
     // Another window of ours became active while the keyboard was on its way
@@ -147,11 +159,13 @@ private:
         QTimer::singleShot(30, this, [this] { reask(); });
     }
 
+    // Asks also when Qt already counts the window as active: after a busy
+    // moment its events can say so while the desktop has moved the keyboard on.
     void reask()
     {
         QWidget* window = m_pending;
         QWidget* active = QApplication::activeWindow();
-        if (window && window->isVisible() && active != window && (!active || ours(active)) &&
+        if (window && window->isVisible() && (!active || ours(active)) &&
             !QApplication::activeModalWidget() &&
             m_clock.elapsed() - m_pendingSince <= kReturnWindowMs)
             window->activateWindow();
@@ -205,6 +219,7 @@ private:
     QPointer<QWidget> m_pending;
     qint64 m_pendingSince = 0;
     int m_reasked = 0;
+    int m_boxes = 0;
     std::vector<Return> m_returns;
     QHash<QWidget*, qint64> m_shownAt;
     QElapsedTimer m_clock = [] {
