@@ -57,10 +57,10 @@ enum class Status {
 
 } // namespace lernverlauf
 
-// The pupil's learning record: an SQLite file, opened at first use. Every fault
-// of the file costs at most the attempt being written and one message.
 class QSqlError;
 
+// The pupil's learning record: an SQLite file, opened at first use. Every fault
+// of the file costs at most the attempt being written and one message.
 class TLearningRecord {
 public:
     explicit TLearningRecord(QString path = DefaultPath());
